@@ -62,7 +62,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
                 return TRUE;
         }
     } catch (...) {
-        // Nothing unwinds into the system's dialog manager.
+        // Nothing unwinds into the system's dialog manager. A dialog whose initialisation failed
+        // ends rather than wait for input that nothing of it would answer.
+        if (message == WM_INITDIALOG) ::EndDialog(window, -1);
         return FALSE;
     }
 }

@@ -30,9 +30,9 @@ class CDialog : public CWnd {
     explicit CDialog(UINT templateId, CWnd* parent = nullptr)
         : templateId_(templateId), parent_(parent) {}
 
-    // The code given to EndDialog, or -1 when the dialog could not be created. A dialog ended
-    // inside OnInitDialog is destroyed as soon as its creation finishes: it is never shown and
-    // enters no message loop.
+    // The code given to EndDialog, or -1 when the dialog could not be created or initialised. A
+    // dialog ended inside OnInitDialog is destroyed as soon as its creation finishes and enters no
+    // message loop; Windows never shows it (Wine shows it for a moment).
     virtual INT_PTR DoModal();
 
     // The base has no dialog data to exchange; it answers TRUE (focus to the first control).

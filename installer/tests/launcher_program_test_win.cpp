@@ -155,12 +155,12 @@ TEST_F(LauncherProgram, StartsTheInstallerForThisWindowsAndEndsWithoutWaiting) {
     const std::wstring installer = package + L"\\W2k_XP\\" + chosen;
     const std::vector<std::wstring> record = ReadUtf16Lines(installer + L".txt");
     SetEvent(release.get());
-    ASSERT_EQ(record.size(), 4u);
+    EXPECT_FALSE(FileExists(decoy + L".txt")) << "the system read the directory as a program";
+    EXPECT_FALSE(FileExists(package + L"\\W2k_XP\\" + other + L".txt"));
+    ASSERT_EQ(record.size(), 4u) << "the installer did not start";
     EXPECT_EQ(record[0], L"\"" + installer + L"\" /F /D");
     EXPECT_EQ(_wcsicmp(record[1].c_str(), package.c_str()), 0) << record[1];
     EXPECT_EQ(_wcsicmp(record[2].c_str(), installer.c_str()), 0) << record[2];
-    EXPECT_FALSE(FileExists(package + L"\\W2k_XP\\" + other + L".txt"));
-    EXPECT_FALSE(FileExists(decoy + L".txt"));
 
     // Let the stand-in finish before its folder is removed.
     const UniqueKernelHandle standIn(
