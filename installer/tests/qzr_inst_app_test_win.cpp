@@ -83,5 +83,40 @@ TEST(QZRinstApp, WithoutThePackageReportsTheFailureBeforeItsDialogIsShownAndEnds
     EXPECT_TRUE(AfxControlContainerEnabled());
 }
 
+// Not reached in normal use, as the dialog never stays: minimised, it paints its icon over the
+// icon background; shown normally, it leaves painting to the system.
+TEST(QZRinstApp, DialogPaintsItsIconOnlyWhenMinimised) {
+    ScratchFolder scratch;
+    const CurrentDirectoryScope inScratch(scratch.path());
+    CQZRinstApp app;
+    SentMessageRecorder recorder;
+    HWND dialog = nullptr;
+    bool normalPaintErasedIcon = true;
+    bool normalPaintValidated = false;
+    bool iconic = false;
+    MessageBoxReader reader([&](HWND) {
+        EnumThreadWindows(GetCurrentThreadId(), &MatchLauncherDialog,
+                          reinterpret_cast<LPARAM>(&dialog));
+        if (dialog == nullptr) return;
+        ShowWindow(dialog, SW_SHOWNOACTIVATE);
+        InvalidateRect(dialog, nullptr, FALSE);
+        SendMessageW(dialog, WM_PAINT, 0, 0);
+        normalPaintErasedIcon = recorder.Count(dialog, WM_ICONERASEBKGND) > 0;
+        normalPaintValidated = GetUpdateRect(dialog, nullptr, FALSE) == FALSE;
+
+        ShowWindow(dialog, SW_SHOWMINNOACTIVE);
+        iconic = IsIconic(dialog) != FALSE;
+        SendMessageW(dialog, WM_PAINT, 0, 0);
+    });
+
+    EXPECT_FALSE(app.InitInstance());
+
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(normalPaintErasedIcon);
+    EXPECT_TRUE(normalPaintValidated);
+    ASSERT_TRUE(iconic);
+    EXPECT_EQ(recorder.Count(dialog, WM_ICONERASEBKGND), 1);
+}
+
 }  // namespace
 }  // namespace qzr::test

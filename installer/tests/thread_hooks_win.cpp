@@ -32,6 +32,12 @@ bool SentMessageRecorder::Saw(HWND window, UINT message, WPARAM wParam) const {
     return false;
 }
 
+int SentMessageRecorder::Count(HWND window, UINT message) const {
+    int count = 0;
+    for (const CWPSTRUCT& seen : messages) count += seen.hwnd == window && seen.message == message;
+    return count;
+}
+
 LRESULT CALLBACK SentMessageRecorder::Record(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && activeRecorder != nullptr) {
         activeRecorder->messages.push_back(*reinterpret_cast<const CWPSTRUCT*>(lParam));

@@ -19,6 +19,7 @@ class SentMessageRecorder {
     SentMessageRecorder& operator=(const SentMessageRecorder&) = delete;
 
     bool Saw(HWND window, UINT message, WPARAM wParam) const;
+    int Count(HWND window, UINT message) const;
 
     std::vector<CWPSTRUCT> messages;
 
