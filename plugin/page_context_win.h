@@ -11,11 +11,11 @@
 namespace qzr::plugin {
 
 struct PageContext {
-    HANDLE sheetHandle;                   // hComPropSheet at registration
-    HANDLE pageHandle;                    // the answer of CPSFUNC_ADD_PROPSHEETPAGEW
-    printoem::OEMUIPSPARAM* uiParams;     // lParamInit at registration; pOEMDM is the record
-    PFNCOMPROPSHEET comPropSheet;         // pfnComPropSheet at registration
-    ColorSettings savedSettings;          // the settings last applied
+    HANDLE sheetHandle;                // hComPropSheet at registration
+    HANDLE pageHandle;                 // the answer of CPSFUNC_ADD_PROPSHEETPAGEW
+    printoem::OEMUIPSPARAM* uiParams;  // lParamInit at registration; pOEMDM is the record
+    PFNCOMPROPSHEET comPropSheet;      // pfnComPropSheet at registration
+    ColorSettings savedSettings;       // the settings last applied
 };
 
 #ifdef _WIN64

@@ -4,6 +4,8 @@
 
 namespace qzr::plugin {
 
-INT_PTR CALLBACK ColorPageDlgProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+INT_PTR CALLBACK ColorPageDlgProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
 
 }  // namespace qzr::plugin

@@ -28,10 +28,10 @@ void ShowGammaTableText(HWND dialog) {
     // One unit more than the field can convert to, so the text stays terminated even when the
     // field holds no zero byte.
     std::array<wchar_t, versionpage::kGammaFieldBytes + 1> converted{};
-    const int units = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED,
-                                          reinterpret_cast<const char*>(field.data()),
-                                          static_cast<int>(field.size()), converted.data(),
-                                          static_cast<int>(versionpage::kGammaFieldBytes));
+    const int units =
+        MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, reinterpret_cast<const char*>(field.data()),
+                            static_cast<int>(field.size()), converted.data(),
+                            static_cast<int>(versionpage::kGammaFieldBytes));
     const std::u16string text =
         win::ToChar16(std::wstring_view(converted.data(), units > 0 ? units : 0));
     SetText(dialog, IDC_VERSION_GAMMA_TEXT, versionpage::GammaTableText(text));
@@ -52,8 +52,7 @@ void FillVersionPage(HWND dialog) {
 
 INT_PTR CALLBACK VersionPageProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_NOTIFY || lParam == 0) return 0;
-    if (reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(PSN_SETACTIVE))
-        return 0;
+    if (reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(PSN_SETACTIVE)) return 0;
     try {
         FillVersionPage(dialog);
     } catch (...) {

@@ -52,8 +52,7 @@ void CopyTerminated(std::u16string_view text, std::span<wchar_t, kPathBufferUnit
 
 win::UniqueFile OpenForReading(const wchar_t* path) {
     // No sharing: a file that another process holds open counts as unreadable.
-    return win::UniqueFile(
-        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    return win::UniqueFile(CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
 std::optional<versionpage::CalendarTime> LastWriteLocalTime(const wchar_t* path) {
@@ -108,19 +107,19 @@ int ReadGammaTableText(std::span<unsigned char, versionpage::kGammaFieldBytes> f
         INVALID_SET_FILE_POINTER)
         return 0;
     DWORD read = 0;
-    return ReadFile(file.get(), field.data(), static_cast<DWORD>(field.size()), &read, nullptr)
-               ? 1
-               : 0;
+    const BOOL succeeded =
+        ReadFile(file.get(), field.data(), static_cast<DWORD>(field.size()), &read, nullptr);
+    return succeeded ? 1 : 0;
 }
 
 int ReadErrorMessageSetting() {
     const std::optional<std::u16string> path = versionpage::JoinPath(
         QueryFolder(DriverFolderKind::SystemDirectory), versionpage::kErrorSettingsFile);
     if (!path) return versionpage::kErrorSettingsDefault;
-    return static_cast<int>(GetPrivateProfileIntW(
-        win::ToWide(versionpage::kErrorSettingsSection).c_str(),
-        win::ToWide(versionpage::kErrorSettingsKey).c_str(), versionpage::kErrorSettingsDefault,
-        win::ToWide(*path).c_str()));
+    return static_cast<int>(
+        GetPrivateProfileIntW(win::ToWide(versionpage::kErrorSettingsSection).c_str(),
+                              win::ToWide(versionpage::kErrorSettingsKey).c_str(),
+                              versionpage::kErrorSettingsDefault, win::ToWide(*path).c_str()));
 }
 
 }  // namespace qzr::plugin

@@ -20,7 +20,8 @@ TEST(VersionTexts, DateTexts) {
         std::optional<CalendarTime> time;
         std::u16string expected;
     } cases[] = {
-        {"two-digit fields get a leading zero", CalendarTime{2021, 3, 5, 9, 7}, u"2021/03/05 09:07"},
+        {"two-digit fields get a leading zero", CalendarTime{2021, 3, 5, 9, 7},
+         u"2021/03/05 09:07"},
         {"24-hour clock", CalendarTime{1999, 12, 31, 23, 59}, u"1999/12/31 23:59"},
         {"a short year is padded with spaces", CalendarTime{987, 1, 1, 0, 0}, u" 987/01/01 00:00"},
         {"a time not read shows the zeroed date", std::nullopt, u"   0/00/00 00:00"},

@@ -14,10 +14,10 @@ struct DialogItem {
     DWORD style = 0, exStyle = 0;
     short x = 0, y = 0, cx = 0, cy = 0;
     int id = 0;
-    WORD classAtom = 0;         // 0x0080 button, 0x0081 edit, 0x0082 static...; 0 for a name
-    std::wstring className;     // when the class is named
-    std::wstring text;          // when the text is a string
-    WORD textOrdinal = 0;       // when it is a resource number (a bitmap's, an icon's)
+    WORD classAtom = 0;      // 0x0080 button, 0x0081 edit, 0x0082 static...; 0 for a name
+    std::wstring className;  // when the class is named
+    std::wstring text;       // when the text is a string
+    WORD textOrdinal = 0;    // when it is a resource number (a bitmap's, an icon's)
 };
 
 struct DialogTemplate {

@@ -13,8 +13,7 @@ namespace {
 
 // A DEVMODE file's bytes: the public part, then a private part of extra bytes whose header
 // claims recordSize.
-std::vector<std::byte> DevmodeBytes(WORD dmSize, WORD extra, DWORD recordSize,
-                                    std::size_t total) {
+std::vector<std::byte> DevmodeBytes(WORD dmSize, WORD extra, DWORD recordSize, std::size_t total) {
     std::vector<std::byte> bytes(total);
     DEVMODEW dm{};
     dm.dmSize = dmSize;
@@ -69,7 +68,8 @@ protected:
 
 TEST_F(DocumentDevmodeTest, DefaultsThenMergesTheInput) {
     std::string error;
-    const auto defaults = host::MakeDocumentDevmode(*plugin.get(), library.module(), nullptr, error);
+    const auto defaults =
+        host::MakeDocumentDevmode(*plugin.get(), library.module(), nullptr, error);
     ASSERT_TRUE(defaults) << error;
     EXPECT_EQ(defaults->privateSize(), sizeof(PrivateDevmode));
     EXPECT_EQ(defaults->publicPart()->dmDriverExtra, sizeof(PrivateDevmode));

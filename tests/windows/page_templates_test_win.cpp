@@ -71,8 +71,8 @@ TEST_F(PluginTest, ColorPageTemplate) {
     const auto dialog = ReadDialogTemplate(library.module(), 120);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->caption, L"Color correction");
-    EXPECT_EQ(dialog->style, DWORD{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
-                                   DS_SETFONT | DS_FIXEDSYS});
+    EXPECT_EQ(dialog->style,
+              DWORD{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS});
     EXPECT_EQ(dialog->cx, 358);
     EXPECT_EQ(dialog->cy, 294);
     EXPECT_EQ(dialog->font, L"MS Shell Dlg");

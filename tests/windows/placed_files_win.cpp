@@ -41,14 +41,15 @@ bool PlacedFiles::Write(const std::wstring& path, std::string_view bytes,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;
-    if (!bytes.empty() &&
-        (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                    nullptr) ||
-         written != bytes.size()))
+    if (!bytes.empty() && (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                      &written, nullptr) ||
+                           written != bytes.size()))
         return false;
     return !lastWrite || SetFileTime(file.get(), nullptr, nullptr, &*lastWrite);
 }
 
-bool PlacedFiles::Remove(const std::wstring& path) { return DeleteFileW(path.c_str()) != 0; }
+bool PlacedFiles::Remove(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) != 0;
+}
 
 }  // namespace qzr::test

@@ -24,9 +24,9 @@ bool PluginSheet::Open(printoem::IPrintOemUI& plugin, HMODULE module, Kind kind,
     }
     std::vector<HPROPSHEETPAGE> pages = {host::CreateLayoutPage()};
     for (HPROPSHEETPAGE page : host.TakePages()) pages.push_back(page);
-    if (!sheet.Create(kind == Kind::Document ? L"QZR-7300 Printing Preferences"
-                                             : L"QZR-7300 Properties",
-                      std::move(pages), startPage, error))
+    if (!sheet.Create(
+            kind == Kind::Document ? L"QZR-7300 Printing Preferences" : L"QZR-7300 Properties",
+            std::move(pages), startPage, error))
         return false;
     sheet.PumpUntilIdle();
     return true;

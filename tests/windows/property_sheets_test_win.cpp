@@ -112,7 +112,8 @@ TEST_F(PropertySheetsTest, DeviceInitRegistersTheVersionPageAndPassesTheAnswerOn
     }
 
     // The two pages have procedures of their own.
-    ComPropSheetHost document(ComPropSheetHost::Mode::RecordOnly), device(ComPropSheetHost::Mode::RecordOnly);
+    ComPropSheetHost document(ComPropSheetHost::Mode::RecordOnly),
+        device(ComPropSheetHost::Mode::RecordOnly);
     PROPSHEETUI_INFO info = SheetInfo(PROPSHEETUI_REASON_INIT, document);
     ASSERT_EQ(plugin->DocumentPropertySheets(&info, 0), S_OK);
     info = SheetInfo(PROPSHEETUI_REASON_INIT, device);
@@ -135,7 +136,8 @@ TEST_F(PropertySheetsTest, OtherReasons) {
     };
     for (Sheet sheet : {Sheet::Document, Sheet::Device}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.rule) + (sheet == Sheet::Document ? " (document)" : " (device)"));
+            SCOPED_TRACE(std::string(c.rule) +
+                         (sheet == Sheet::Document ? " (document)" : " (device)"));
             ComPropSheetHost host(ComPropSheetHost::Mode::RecordOnly);
             PROPSHEETUI_INFO info = SheetInfo(c.reason, host);
             PROPSHEETUI_INFO_HEADER header{};
@@ -144,11 +146,10 @@ TEST_F(PropertySheetsTest, OtherReasons) {
             SETRESULT_INFO result{};
             result.cbSize = sizeof result;
             result.Result = 0x1234;
-            const LPARAM lParam = c.reason == PROPSHEETUI_REASON_GET_INFO_HEADER
-                                      ? reinterpret_cast<LPARAM>(&header)
-                                  : c.reason == PROPSHEETUI_REASON_SET_RESULT
-                                      ? reinterpret_cast<LPARAM>(&result)
-                                      : 0;
+            const LPARAM lParam =
+                c.reason == PROPSHEETUI_REASON_GET_INFO_HEADER ? reinterpret_cast<LPARAM>(&header)
+                : c.reason == PROPSHEETUI_REASON_SET_RESULT    ? reinterpret_cast<LPARAM>(&result)
+                                                               : 0;
             ASSERT_EQ(Call(sheet, &info, lParam), S_OK);
             EXPECT_EQ(info.Result, sheet == Sheet::Document ? c.document : c.device);
             EXPECT_TRUE(host.calls().empty());
@@ -177,17 +178,19 @@ TEST_F(PropertySheetsTest, RefusedInputsChangeNothing) {
         {.rule = "version 0x200", .reason = 0, .version = 0x200},
         {.rule = "version 0 on another reason", .reason = 2, .version = 0},
         {.rule = "init without a callback", .reason = 0, .withCallback = false},
-        {.rule = "init without sheet parameters", .reason = 0, .withParams = false,
+        {.rule = "init without sheet parameters",
+         .reason = 0,
+         .withParams = false,
          .deviceRefuses = false},
-        {.rule = "init without a record", .reason = 0, .withRecord = false,
-         .deviceRefuses = false},
+        {.rule = "init without a record", .reason = 0, .withRecord = false, .deviceRefuses = false},
         {.rule = "init without a heap", .reason = 0, .withHeap = false, .deviceRefuses = false},
         {.rule = "info header without the header", .reason = 1, .withLParam = false},
         {.rule = "set result without the result", .reason = 3, .withLParam = false},
     };
     for (Sheet sheet : {Sheet::Document, Sheet::Device}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.rule) + (sheet == Sheet::Document ? " (document)" : " (device)"));
+            SCOPED_TRACE(std::string(c.rule) +
+                         (sheet == Sheet::Document ? " (document)" : " (device)"));
             ComPropSheetHost host(ComPropSheetHost::Mode::RecordOnly);
             PROPSHEETUI_INFO info = SheetInfo(c.reason, host);
             info.Version = c.version;
@@ -197,7 +200,7 @@ TEST_F(PropertySheetsTest, RefusedInputsChangeNothing) {
             if (!c.withHeap) params.hOEMHeap = nullptr;
             PROPSHEETUI_INFO_HEADER header{};
             SETRESULT_INFO result{};
-            const LPARAM lParam = !c.withLParam ? 0
+            const LPARAM lParam = !c.withLParam   ? 0
                                   : c.reason == 1 ? reinterpret_cast<LPARAM>(&header)
                                                   : reinterpret_cast<LPARAM>(&result);
             const PROPSHEETUI_INFO before = info;

@@ -96,8 +96,8 @@ TEST_F(QzrhostTest, DocumentSheetScreenshotAndDevmodeRoundTrip) {
     const std::wstring png = Path(L"document.png"), saved = Path(L"saved.dm");
     files.Write(png, "");
     files.Write(saved, "");
-    const Outcome first = Run(L"document --screenshot \"" + png + L"\" --save-devmode \"" +
-                              saved + L"\"");
+    const Outcome first =
+        Run(L"document --screenshot \"" + png + L"\" --save-devmode \"" + saved + L"\"");
     ASSERT_EQ(first.exitCode, 0u) << first.output;
     EXPECT_NE(first.output.find("the driver's option \"Color\" is hidden"), std::string::npos);
     EXPECT_NE(first.output.find("sheet closed with OK"), std::string::npos);
@@ -114,8 +114,8 @@ TEST_F(QzrhostTest, DocumentSheetScreenshotAndDevmodeRoundTrip) {
     record->settings.brightness = -6;
     record->settings.unsharpRadius = 99;
     const std::wstring edited = Path(L"edited.dm"), resaved = Path(L"resaved.dm");
-    files.Write(edited, std::string_view(reinterpret_cast<const char*>(devmode.data()),
-                                         devmode.size()));
+    files.Write(edited,
+                std::string_view(reinterpret_cast<const char*>(devmode.data()), devmode.size()));
     files.Write(resaved, "");
     const Outcome second = Run(L"document --devmode \"" + edited + L"\" --save-devmode \"" +
                                resaved + L"\" --screenshot \"" + png + L"\"");

@@ -71,16 +71,16 @@ protected:
 
     // The five files, the settings and the gamma table as a driver installation leaves them.
     void PlaceInstallation() {
-        ASSERT_TRUE(files.Write(driverFolder + L"\\qzr7300.gpd", "*GPD",
-                                UtcFileTime(2021, 3, 5, 0, 7)));
-        ASSERT_TRUE(files.Write(driverFolder + L"\\qzr7300ui.dll", "MZ",
-                                UtcFileTime(2019, 12, 31, 15, 0)));
+        ASSERT_TRUE(
+            files.Write(driverFolder + L"\\qzr7300.gpd", "*GPD", UtcFileTime(2021, 3, 5, 0, 7)));
+        ASSERT_TRUE(
+            files.Write(driverFolder + L"\\qzr7300ui.dll", "MZ", UtcFileTime(2019, 12, 31, 15, 0)));
         ASSERT_TRUE(files.Write(driverFolder + L"\\qzr7300ud.dll", "MZ",
                                 UtcFileTime(2022, 11, 30, 23, 59)));
-        ASSERT_TRUE(files.Write(systemFolder + L"\\qzr7300lm.dll", "MZ",
-                                UtcFileTime(2020, 6, 15, 12, 34)));
-        ASSERT_TRUE(files.Write(processorFolder + L"\\qzr7300pt.dll", "MZ",
-                                UtcFileTime(2018, 1, 2, 3, 4)));
+        ASSERT_TRUE(
+            files.Write(systemFolder + L"\\qzr7300lm.dll", "MZ", UtcFileTime(2020, 6, 15, 12, 34)));
+        ASSERT_TRUE(
+            files.Write(processorFolder + L"\\qzr7300pt.dll", "MZ", UtcFileTime(2018, 1, 2, 3, 4)));
         ASSERT_TRUE(files.Write(systemFolder + L"\\ERR_7300.INI", "[Setting]\r\nErrorMsg=0\r\n"));
         ASSERT_TRUE(files.Write(windowsFolder + L"\\MRX9100.BIN",
                                 GammaFile(Field("GAMMA 7300 REV.B"), "tail")));
@@ -90,8 +90,8 @@ protected:
     void OpenSheet() {
         sheet = std::make_unique<PluginSheet>();
         std::string error;
-        ASSERT_TRUE(sheet->Open(*plugin.get(), library.module(), PluginSheet::Kind::Printer, 0,
-                                error))
+        ASSERT_TRUE(
+            sheet->Open(*plugin.get(), library.module(), PluginSheet::Kind::Printer, 0, error))
             << error;
     }
 
@@ -143,11 +143,11 @@ TEST_F(VersionPageTest, FollowsTheFilesAtEveryActivation) {
     // gamma table too short to reach its field.
     ASSERT_TRUE(files.Remove(driverFolder + L"\\qzr7300.gpd"));
     const win::UniqueFile held(CreateFileW((driverFolder + L"\\qzr7300ui.dll").c_str(),
-                                           GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                           0, nullptr));
+                                           GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                           nullptr));
     ASSERT_TRUE(held);
-    ASSERT_TRUE(files.Write(processorFolder + L"\\qzr7300pt.dll", "MZ",
-                            UtcFileTime(2024, 2, 29, 14, 30)));
+    ASSERT_TRUE(
+        files.Write(processorFolder + L"\\qzr7300pt.dll", "MZ", UtcFileTime(2024, 2, 29, 14, 30)));
     ASSERT_TRUE(files.Write(systemFolder + L"\\ERR_7300.INI", "[Setting]\r\nErrorMsg=2\r\n"));
     ASSERT_TRUE(files.Write(windowsFolder + L"\\MRX9100.BIN", GammaFile("")));
     page = ActivateVersionPage();
@@ -189,7 +189,8 @@ TEST_F(VersionPageTest, ShowsTheMakersLogo) {
          child = GetWindow(child, GW_HWNDNEXT))
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) logo = child;
     ASSERT_NE(logo, nullptr);
-    const auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(logo, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const auto bitmap =
+        reinterpret_cast<HBITMAP>(SendMessageW(logo, STM_GETIMAGE, IMAGE_BITMAP, 0));
     ASSERT_NE(bitmap, nullptr);
     BITMAP info{};
     ASSERT_NE(GetObjectW(bitmap, sizeof info, &info), 0);

@@ -10,7 +10,9 @@ ComPropSheetHost::~ComPropSheetHost() {
     for (HPROPSHEETPAGE page : pages_) DestroyPropertySheetPage(page);
 }
 
-std::vector<HPROPSHEETPAGE> ComPropSheetHost::TakePages() { return std::exchange(pages_, {}); }
+std::vector<HPROPSHEETPAGE> ComPropSheetHost::TakePages() {
+    return std::exchange(pages_, {});
+}
 
 LONG_PTR CALLBACK ComPropSheetHost::Callback(HANDLE sheet, UINT function, LPARAM lParam1,
                                              LPARAM lParam2) {

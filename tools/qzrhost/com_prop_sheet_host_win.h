@@ -46,8 +46,7 @@ public:
     std::optional<LONG_PTR> pageCountAnswer;
 
 private:
-    static LONG_PTR CALLBACK Callback(HANDLE sheet, UINT function, LPARAM lParam1,
-                                      LPARAM lParam2);
+    static LONG_PTR CALLBACK Callback(HANDLE sheet, UINT function, LPARAM lParam1, LPARAM lParam2);
     LONG_PTR Answer(UINT function, LPARAM lParam1, std::optional<printoem::PROPSHEETPAGEW_FULL>&);
 
     Mode mode_;

@@ -52,8 +52,7 @@ void PrintOptionItems(const DriverSession::OptionItems& exchange, const DriverIt
                 static_cast<unsigned long>(exchange.count));
     for (const OPTITEM& item : driver.items)
         if (item.Flags & OPTIF_HIDE)
-            std::printf("  the driver's option \"%s\" is hidden\n",
-                        Narrow(item.pName).c_str());
+            std::printf("  the driver's option \"%s\" is hidden\n", Narrow(item.pName).c_str());
 }
 
 }  // namespace
@@ -117,10 +116,10 @@ int RunDocument(const SheetOptions& options) {
                     options.saveDevmodePath.empty() ? "" : ", nothing saved");
         return 0;
     }
-    std::printf("sheet closed with OK; private record:\n%s",
-                DescribePrivateDevmode(*static_cast<const PrivateDevmode*>(devmode->privatePart()),
-                                       "  ")
-                    .c_str());
+    std::printf(
+        "sheet closed with OK; private record:\n%s",
+        DescribePrivateDevmode(*static_cast<const PrivateDevmode*>(devmode->privatePart()), "  ")
+            .c_str());
     if (!options.saveDevmodePath.empty()) {
         if (!WriteWholeFile(options.saveDevmodePath, devmode->bytes(), error)) {
             ReportError(Narrow(options.saveDevmodePath) + ": " + error);

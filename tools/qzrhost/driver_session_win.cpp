@@ -4,8 +4,7 @@
 
 namespace qzr::host {
 
-DriverSession::DriverSession(HMODULE plugin, HostDevmode* devmode)
-    : heap_(HeapCreate(0, 0, 0)) {
+DriverSession::DriverSession(HMODULE plugin, HostDevmode* devmode) : heap_(HeapCreate(0, 0, 0)) {
     uiObject_.cbSize = sizeof uiObject_;
     sheetParams_.cbSize = sizeof sheetParams_;
     sheetParams_.poemuiobj = &uiObject_;

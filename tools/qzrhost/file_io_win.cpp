@@ -12,8 +12,8 @@ std::string ErrorText(const char* what) {
 
 }  // namespace
 
-std::optional<std::vector<std::byte>> ReadWholeFile(const std::wstring& path,
-                                                    std::size_t maxBytes, std::string& error) {
+std::optional<std::vector<std::byte>> ReadWholeFile(const std::wstring& path, std::size_t maxBytes,
+                                                    std::string& error) {
     const win::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {

@@ -77,7 +77,9 @@ const std::vector<WORD>& LayoutTemplate() {
     return words;
 }
 
-INT_PTR CALLBACK LayoutPageProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+INT_PTR CALLBACK LayoutPageProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
 
 }  // namespace
 

@@ -9,7 +9,9 @@
 
 namespace qzr::host {
 
-void ReportError(const std::string& text) { std::fprintf(stderr, "qzrhost: %s\n", text.c_str()); }
+void ReportError(const std::string& text) {
+    std::fprintf(stderr, "qzrhost: %s\n", text.c_str());
+}
 
 std::string Narrow(const std::wstring& text) {
     static_assert(sizeof(wchar_t) == sizeof(char16_t));

@@ -38,8 +38,7 @@ std::optional<RgbImage> CaptureWindow(HWND window) {
     if (!bitmap || bits == nullptr) return std::nullopt;
     {
         const win::SelectGuard selected(memory.get(), bitmap.get());
-        if (!selected ||
-            !BitBlt(memory.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY))
+        if (!selected || !BitBlt(memory.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY))
             return std::nullopt;
     }
     GdiFlush();
