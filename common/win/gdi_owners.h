@@ -24,12 +24,10 @@ struct GdiObjectTraits {
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 
-// GetWindowDC or GetDC of a window, released to that window.
+// The DC of a window's client area (GetDC), released to that window.
 class WindowDc {
 public:
-    // whole: the window with its frame (GetWindowDC); else its client area (GetDC).
-    WindowDc(HWND window, bool whole)
-        : window_(window), dc_(whole ? GetWindowDC(window) : GetDC(window)) {}
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() {

@@ -20,7 +20,7 @@ std::optional<RgbImage> CaptureWindow(HWND window) {
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0) return std::nullopt;
 
-    const win::WindowDc source(window, false);
+    const win::WindowDc source(window);
     if (!source) return std::nullopt;
     const win::MemoryDc memory(CreateCompatibleDC(source.get()));
     if (!memory) return std::nullopt;
