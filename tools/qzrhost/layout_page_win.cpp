@@ -1,5 +1,7 @@
 #include "layout_page_win.h"
 
+#include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +11,7 @@ namespace {
 
 static_assert(sizeof(DLGTEMPLATE) == 18);
 static_assert(sizeof(DLGITEMTEMPLATE) == 18);
+static_assert(offsetof(DLGTEMPLATE, cdit) == 8);
 
 constexpr WORD kStaticClass = 0x0082;
 constexpr WORD kButtonClass = 0x0080;
@@ -45,7 +48,7 @@ public:
         words_.push_back(windowClass);
         AppendText(text);
         words_.push_back(0);  // no creation data
-        ++reinterpret_cast<DLGTEMPLATE*>(words_.data())->cdit;
+        ++words_[offsetof(DLGTEMPLATE, cdit) / sizeof(WORD)];
     }
 
     std::vector<WORD> Finish() { return std::move(words_); }
@@ -53,8 +56,10 @@ public:
 private:
     template <typename Block>
     void Append(const Block& block) {
-        const auto* words = reinterpret_cast<const WORD*>(&block);
-        words_.insert(words_.end(), words, words + sizeof block / sizeof(WORD));
+        static_assert(sizeof block % sizeof(WORD) == 0);
+        const std::size_t at = words_.size();
+        words_.resize(at + sizeof block / sizeof(WORD));
+        std::memcpy(words_.data() + at, &block, sizeof block);
     }
     void AppendText(std::wstring_view text) {
         words_.insert(words_.end(), text.begin(), text.end());
