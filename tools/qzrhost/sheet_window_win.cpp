@@ -19,6 +19,10 @@ ModelessSheet::~ModelessSheet() {
 
 bool ModelessSheet::Create(const std::wstring& caption, std::vector<HPROPSHEETPAGE> pages,
                            UINT startPage, std::string& error) {
+    // The pages' controls (trackbars, up-down controls) are common controls, as in the driver's
+    // process.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_MODELESS;
