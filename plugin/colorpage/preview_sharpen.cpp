@@ -1,0 +1,61 @@
+#include "preview_sharpen.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace qzr {
+
+namespace {
+
+// out[j] is the new value of byte j + 3 of the middle row: each byte is one channel of one
+// pixel, and its neighbours are the same channel of the eight surrounding pixels.
+void SharpenRow(const std::uint8_t* lower, const std::uint8_t* middle, const std::uint8_t* upper,
+                std::uint8_t* out, std::size_t count, const SharpenKernel& kernel) {
+    const int center = kernel.centerWeight;
+    const int neighbour = kernel.neighbourWeight;
+    const int shift = kernel.shift;
+    for (std::size_t j = 0; j < count; ++j) {
+        const int around = lower[j] + lower[j + 3] + lower[j + 6] + middle[j] + middle[j + 6] +
+                           upper[j] + upper[j + 3] + upper[j + 6];
+        const int value = (center * middle[j + 3] - neighbour * around) >> shift;
+        out[j] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+    }
+}
+
+}  // namespace
+
+void TransformAndSharpen(std::uint8_t* bits, std::int32_t width, std::int32_t height,
+                         const PreviewLut& lut, std::int16_t sharpness) {
+    if (width <= 0 || height <= 0) return;
+    const std::size_t stride = BitmapStride(width);
+    const int step = std::clamp<int>(sharpness, kMinSharpness, kMaxSharpness);
+    auto row = [&](std::int32_t y) { return bits + std::size_t(y) * stride; };
+
+    if (step == kMinSharpness || width <= 2 || height <= 2) {
+        for (std::int32_t y = 0; y < height; ++y) TransformPixels(row(y), width, lut);
+        return;
+    }
+
+    const std::unique_ptr<std::uint8_t[]> pair(new (std::nothrow) std::uint8_t[2 * stride]);
+    if (!pair) return;
+    const SharpenKernel& kernel = SharpenKernelTable[step - kMinSharpness];
+    const std::size_t inner = std::size_t(width) * 3 - 6;  // bytes of pixels 1 .. width - 2
+
+    // Each row is transformed just before its first use, and its sharpened bytes are written
+    // back one row behind, once no window needs its transformed values any more.
+    TransformPixels(row(0), width, lut);
+    TransformPixels(row(1), width, lut);
+    std::uint8_t* written = nullptr;
+    for (std::int32_t i = 0; i + 2 < height; ++i) {
+        TransformPixels(row(i + 2), width, lut);
+        std::uint8_t* out = pair.get() + (i % 2 == 0 ? stride : 0);
+        SharpenRow(row(i), row(i + 1), row(i + 2), out, inner, kernel);
+        if (written != nullptr) std::memcpy(row(i) + 3, written, inner);
+        written = out;
+    }
+    std::memcpy(row(height - 2) + 3, written, inner);
+}
+
+}  // namespace qzr
