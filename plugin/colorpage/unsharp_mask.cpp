@@ -26,48 +26,67 @@ struct Picture {
 };
 
 // Whole-pixel radii: the ring's weight is 0, so the blur is the plain mean of the inner box of
-// (2 half + 1)^2 pixels with integer weights, and exact integer sums give what the
-// double-precision sums give. Sliding column sums; the division is a multiply by an exact
-// reciprocal (exact for every sum below 2^32 / divisor).
-bool BoxBlur(const Picture& picture, int half, std::uint8_t* blur) {
+// (2 Half + 1)^2 pixels with integer weights, and exact integer sums give what the
+// double-precision sums give. Sliding column sums; the division is a multiply by a reciprocal
+// that is exact for every sum below 2^20 / divisor (the largest sum is 49 x 255).
+template <int Half>
+bool BoxBlur(const Picture& picture, std::uint8_t* blur) {
+    constexpr int kWidth = 2 * Half + 1;
+    constexpr std::uint32_t kDivisor = kWidth * kWidth;
+    constexpr std::uint32_t kReciprocal = (1u << 20) / kDivisor + 1;
+    static_assert(255 * kDivisor * kDivisor < (1u << 20));
+
     const std::size_t lanes = picture.lanes;
-    const std::size_t pad = 3 * std::size_t(half);
-    const auto padded = TryAllocateZeroed<std::uint8_t>(lanes + 2 * pad);
+    constexpr std::size_t kPad = 3 * Half;
+    const auto padded = TryAllocateZeroed<std::uint8_t>(lanes + 2 * kPad);
     const auto rowSums = TryAllocateZeroed<std::uint16_t>(lanes);
     const auto columnSums = TryAllocateZeroed<std::uint32_t>(lanes);
     if (!padded || !rowSums || !columnSums) return false;
 
-    const int width = 2 * half + 1;
-    const std::uint64_t divisor = std::uint64_t(width) * width;
-    const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / divisor + 1;
-
     auto sumRow = [&](std::int32_t y) {
-        std::memcpy(padded.get() + pad, picture.Row(y), lanes);
+        std::memcpy(padded.get() + kPad, picture.Row(y), lanes);
+        const std::uint8_t* in = padded.get();
+        std::uint16_t* out = rowSums.get();
         for (std::size_t k = 0; k < lanes; ++k) {
-            unsigned sum = 0;
-            for (int t = 0; t < width; ++t) sum += padded[k + 3 * std::size_t(t)];
-            rowSums[k] = static_cast<std::uint16_t>(sum);
+            std::uint16_t sum = 0;
+            for (int t = 0; t < kWidth; ++t) sum += in[k + 3 * t];
+            out[k] = sum;
         }
     };
-
-    for (std::int32_t y = 0; y < half && y < picture.height; ++y) {
-        sumRow(y);
+    auto add = [&] {
         for (std::size_t k = 0; k < lanes; ++k) columnSums[k] += rowSums[k];
+    };
+    auto subtract = [&] {
+        for (std::size_t k = 0; k < lanes; ++k) columnSums[k] -= rowSums[k];
+    };
+
+    for (std::int32_t y = 0; y < Half && y < picture.height; ++y) {
+        sumRow(y);
+        add();
     }
     for (std::int32_t y = 0; y < picture.height; ++y) {
-        if (y + half < picture.height) {
-            sumRow(y + half);
-            for (std::size_t k = 0; k < lanes; ++k) columnSums[k] += rowSums[k];
+        if (y + Half < picture.height) {
+            sumRow(y + Half);
+            add();
         }
-        if (y - half - 1 >= 0) {
-            sumRow(y - half - 1);
-            for (std::size_t k = 0; k < lanes; ++k) columnSums[k] -= rowSums[k];
+        if (y - Half - 1 >= 0) {
+            sumRow(y - Half - 1);
+            subtract();
         }
         std::uint8_t* out = blur + std::size_t(y) * lanes;
+        const std::uint32_t* sums = columnSums.get();
         for (std::size_t k = 0; k < lanes; ++k)
-            out[k] = static_cast<std::uint8_t>((columnSums[k] * reciprocal) >> 32);
+            out[k] = static_cast<std::uint8_t>((sums[k] * kReciprocal) >> 20);
     }
     return true;
+}
+
+bool BoxBlur(const Picture& picture, int half, std::uint8_t* blur) {
+    switch (half) {
+        case 1: return BoxBlur<1>(picture, blur);
+        case 2: return BoxBlur<2>(picture, blur);
+        default: return BoxBlur<3>(picture, blur);
+    }
 }
 
 // One source row as doubles in the three weights of the window, with `reach` zero pixels on
@@ -107,7 +126,7 @@ bool WeightedBlur(const Picture& picture, int reach, double ring, double divisor
     };
 
     for (std::int32_t y = 0; y < reach && y < picture.height; ++y) convert(y);
-    const double* terms[81];  // (2 x 4 + 1)^2: the largest window, radius 3.9
+    const double* terms[49];  // (2 x 3 + 1)^2: a fractional radius reaches 3 pixels at most
     for (std::int32_t y = 0; y < picture.height; ++y) {
         if (y + reach < picture.height) convert(y + reach);
         int count = 0;
@@ -155,27 +174,27 @@ void ApplyUnsharpMask(const ColorSettings& settings, std::int32_t width, std::in
     double q = radius / 10.0;
     q = q * 2.0 + 1.0;
     const double divisor = q * q;
-    const double amount = ((settings.unsharpAmount + 1) * 25) / 100.0;
     const int threshold = settings.unsharpThreshold;
 
     const Picture picture{bits, BitmapStride(width), std::size_t(width) * 3, height};
     const auto blur = TryAllocateZeroed<std::uint8_t>(picture.lanes * std::size_t(height));
     if (!blur) return;
     const bool blurred = radius % 10 == 0
-                             ? BoxBlur(picture, reach - 1, blur.get())
+                             ? BoxBlur(picture, radius / 10, blur.get())
                              : WeightedBlur(picture, reach, ring, divisor, blur.get());
     if (!blurred) return;
 
+    // The amount factor (n + 1) x 25 / 100 is a multiple of 1/4, held exactly in a double, so
+    // d x A + p is exactly (d (n + 1) + 4 p) / 4 and its truncation an integer division.
+    const int quarters = settings.unsharpAmount + 1;
     for (std::int32_t y = 0; y < height; ++y) {
         std::uint8_t* row = bits + std::size_t(y) * picture.stride;
         const std::uint8_t* blurRow = blur.get() + std::size_t(y) * picture.lanes;
         for (std::size_t k = 0; k < picture.lanes; ++k) {
             const int p = row[k];
             const int d = p - blurRow[k];
-            if (d < -threshold || d > threshold) {
-                const double lifted = d * amount + p;
-                row[k] = static_cast<std::uint8_t>(std::clamp(static_cast<int>(lifted), 0, 255));
-            }
+            const int lifted = std::clamp((d * quarters + 4 * p) / 4, 0, 255);
+            row[k] = static_cast<std::uint8_t>(d < -threshold || d > threshold ? lifted : p);
         }
     }
 }
