@@ -53,13 +53,38 @@ void TransformPreviewRow(std::uint8_t* row, std::int16_t count, const PreviewLut
     }
 }
 
-void TransformPixels(std::uint8_t* row, std::int64_t count, const PreviewLut& lut) {
-    constexpr std::int64_t kMaxCount = 32767;
-    while (count > 0) {
-        const std::int64_t piece = std::min(count, kMaxCount);
-        TransformPreviewRow(row, static_cast<std::int16_t>(piece), lut);
-        row += 3 * piece;
-        count -= piece;
+RowTransform::RowTransform(const PreviewLut& lut) : lut_(lut) {
+    for (const std::int16_t entry : lut.saturationTable)
+        if (entry < -kFoldedOffset || entry > kFoldedOffset) folded_ = false;
+    for (int i = 0; i < int(blue_.size()); ++i) {
+        const int level = std::clamp(i - kFoldedOffset, 0, 255);
+        blue_[i] = lut.blueTable[level];
+        green_[i] = lut.greenTable[level];
+        red_[i] = lut.redTable[level];
+    }
+}
+
+void RowTransform::Apply(std::uint8_t* row, std::int64_t count) const {
+    if (!folded_) {
+        constexpr std::int64_t kMaxCount = 32767;
+        for (; count > 0; count -= kMaxCount, row += 3 * kMaxCount)
+            TransformPreviewRow(row, static_cast<std::int16_t>(std::min(count, kMaxCount)), lut_);
+        return;
+    }
+    const std::int16_t* entry = lut_.saturationTable.data() + kMaxSaturationDifference;
+    const std::uint8_t* blue = blue_.data() + kFoldedOffset;
+    const std::uint8_t* green = green_.data() + kFoldedOffset;
+    const std::uint8_t* red = red_.data() + kFoldedOffset;
+    for (std::int64_t x = 0; x < count; ++x, row += 3) {
+        const int b = row[0], g = row[1], r = row[2];
+        // All lookups before the first store: a store through a byte pointer could otherwise
+        // alias the tables and hold the next loads back.
+        const std::uint8_t b2 = blue[b + entry[b - (g + r) / 2]];
+        const std::uint8_t g2 = green[g + entry[g - (b + r) / 2]];
+        const std::uint8_t r2 = red[r + entry[r - (b + g) / 2]];
+        row[0] = b2;
+        row[1] = g2;
+        row[2] = r2;
     }
 }
 

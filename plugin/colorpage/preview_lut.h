@@ -30,7 +30,21 @@ void BuildPreviewLut(const ColorSettings& settings, PreviewLut& lut);
 // Rewrites the 3 x count bytes at row; a count of 0 or less changes nothing.
 void TransformPreviewRow(std::uint8_t* row, std::int16_t count, const PreviewLut& lut);
 
-// The same for a row of any length: rows wider than the 16-bit count are done in pieces.
-void TransformPixels(std::uint8_t* row, std::int64_t count, const PreviewLut& lut);
+// TransformPreviewRow's result, faster and for rows of any length (wider rows than its 16-bit
+// count are done in pieces): when every saturation entry lies in -256..256, the clamp after the
+// saturation step is folded into tone tables indexed by level + entry, one lookup per channel.
+class RowTransform {
+public:
+    explicit RowTransform(const PreviewLut& lut);
+    void Apply(std::uint8_t* row, std::int64_t count) const;
+
+private:
+    static constexpr int kFoldedOffset = 256;
+    using FoldedTable = std::array<std::uint8_t, 256 + 2 * kFoldedOffset>;
+
+    const PreviewLut& lut_;
+    bool folded_ = true;
+    FoldedTable blue_{}, green_{}, red_{};
+};
 
 }  // namespace qzr

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
-#include <new>
+
+#include "work_memory.h"
 
 namespace qzr {
 
@@ -46,24 +46,25 @@ void TransformAndSharpen(std::uint8_t* bits, std::int32_t width, std::int32_t he
     const std::size_t stride = BitmapStride(width);
     const int step = std::clamp<int>(sharpness, kMinSharpness, kMaxSharpness);
     auto row = [&](std::int32_t y) { return bits + std::size_t(y) * stride; };
+    const RowTransform transform(lut);
 
     if (step == kMinSharpness || width <= 2 || height <= 2) {
-        for (std::int32_t y = 0; y < height; ++y) TransformPixels(row(y), width, lut);
+        for (std::int32_t y = 0; y < height; ++y) transform.Apply(row(y), width);
         return;
     }
 
-    const std::unique_ptr<std::uint8_t[]> pair(new (std::nothrow) std::uint8_t[2 * stride]);
+    const auto pair = TryAllocate<std::uint8_t>(2 * stride);
     if (!pair) return;
     const SharpenKernel& kernel = SharpenKernelTable[step - kMinSharpness];
     const std::size_t inner = std::size_t(width) * 3 - 6;  // bytes of pixels 1 .. width - 2
 
     // Each row is transformed just before its first use, and its sharpened bytes are written
     // back one row behind, once no window needs its transformed values any more.
-    TransformPixels(row(0), width, lut);
-    TransformPixels(row(1), width, lut);
+    transform.Apply(row(0), width);
+    transform.Apply(row(1), width);
     std::uint8_t* written = nullptr;
     for (std::int32_t i = 0; i + 2 < height; ++i) {
-        TransformPixels(row(i + 2), width, lut);
+        transform.Apply(row(i + 2), width);
         std::uint8_t* out = pair.get() + (i % 2 == 0 ? stride : 0);
         SharpenRow(row(i), row(i + 1), row(i + 2), out, inner, kernel);
         if (written != nullptr) std::memcpy(row(i) + 3, written, inner);

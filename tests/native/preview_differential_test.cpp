@@ -37,16 +37,22 @@ ColorSettings RandomSettings(std::mt19937& random) {
     return s;
 }
 
-// Pictures of three kinds: noise, extremes only (every clamp gets work), and smooth ramps with
-// a little noise (differences near the threshold).
+// Pictures of five kinds: noise; extremes only (every clamp gets work); smooth ramps with a
+// little noise (differences near the threshold); flat with a few spikes, and flat patches (blurs
+// that are whole numbers, where single levels depend on the order of the rounded sums).
 void Paint(TestBitmap& bitmap, std::mt19937& random) {
-    const int kind = Uniform(random, 0, 2);
+    const int kind = Uniform(random, 0, 4);
+    const auto level = static_cast<std::uint8_t>(Uniform(random, 0, 255));
+    const auto other = static_cast<std::uint8_t>(Uniform(random, 0, 255));
+    const int patch = Uniform(random, 2, 9);
     for (int y = 0; y < bitmap.height; ++y)
         for (std::size_t i = 0; i < bitmap.stride; ++i) {
             std::uint8_t& byte = bitmap.bytes[y * bitmap.stride + i];
             if (kind == 0) byte = static_cast<std::uint8_t>(random());
             if (kind == 1) byte = random() % 2 ? 255 : 0;
             if (kind == 2) byte = static_cast<std::uint8_t>(y * 5 + i * 3 + Uniform(random, 0, 6));
+            if (kind == 3) byte = random() % 50 ? level : static_cast<std::uint8_t>(random());
+            if (kind == 4) byte = (y / patch + i / (3 * patch)) % 2 ? level : other;
         }
 }
 

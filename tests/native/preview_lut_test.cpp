@@ -151,15 +151,39 @@ TEST(PreviewLut, RowTouchesOnlyItsCountOfPixels) {
     }
 }
 
-TEST(PreviewLut, RowsWiderThanTheSixteenBitCountAreDoneWhole) {
-    ColorSettings settings{};
-    settings.brightness = -2;
-    const PreviewLut lut = LutFor(settings);
-    constexpr std::int64_t kWidth = 70000;
-    std::vector<std::uint8_t> row(3 * kWidth + 3, 50);
-    TransformPixels(row.data(), kWidth, lut);
-    for (std::size_t i = 0; i < 3 * kWidth; ++i) ASSERT_EQ(row[i], 40) << "byte " << i;
-    EXPECT_EQ(row[3 * kWidth], 50);
+// The fast row transform agrees with TransformPreviewRow, with its tables folded (saturation in
+// range) or not (a saturation beyond the slider gives entries that cannot be folded).
+TEST(RowTransform, MatchesTheRowOperation) {
+    std::mt19937 random(9);
+    for (int round = 0; round < 200; ++round) {
+        ColorSettings settings{};
+        settings.brightness = static_cast<std::int16_t>(random() % 21 - 10);
+        settings.contrast = static_cast<std::int16_t>(random() % 21 - 10);
+        settings.saturation = static_cast<std::int16_t>(round % 4 == 0 ? random() % 201 - 100
+                                                                       : random() % 21 - 10);
+        settings.cyanBalance = static_cast<std::int16_t>(random() % 21 - 10);
+        const PreviewLut lut = LutFor(settings);
+        std::vector<std::uint8_t> row(3 * 300 + 2);
+        for (auto& b : row) b = static_cast<std::uint8_t>(random() % 3 == 0 ? 255 * (random() % 2) : random());
+        auto expected = row;
+        TransformPreviewRow(expected.data(), 300, lut);
+        RowTransform(lut).Apply(row.data(), 300);
+        ASSERT_EQ(row, expected) << "saturation " << settings.saturation;
+    }
+}
+
+TEST(RowTransform, RowsWiderThanTheSixteenBitCountAreDoneWhole) {
+    for (std::int16_t saturation : {0, 300}) {  // folded tables, and the row operation in pieces
+        ColorSettings settings{};
+        settings.brightness = -2;
+        settings.saturation = saturation;
+        const PreviewLut lut = LutFor(settings);
+        constexpr std::int64_t kWidth = 70000;
+        std::vector<std::uint8_t> row(3 * kWidth + 3, 50);
+        RowTransform(lut).Apply(row.data(), kWidth);
+        for (std::size_t i = 0; i < 3 * kWidth; ++i) ASSERT_EQ(row[i], 40) << "byte " << i;
+        EXPECT_EQ(row[3 * kWidth], 50);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "preview_test_support.h"
+#include "whole_quotient.h"
 
 namespace qzr {
 namespace {
@@ -116,6 +117,22 @@ TEST(UnsharpMask, RadiusBeyondTheSliderCountsAsItsEnd) {
         ApplyUnsharpMask(Mask(6, c.given, 1), 6, 5, a.data());
         ApplyUnsharpMask(Mask(6, c.meant, 1), 6, 5, b.data());
         EXPECT_EQ(a.bytes, b.bytes) << "radius " << c.given;
+    }
+}
+
+// The fractional blurs divide their exact integer sums in single precision: every sum that can
+// occur (0 to 255 x M) must give the integer quotient, and "whole" exactly for multiples of M.
+TEST(WholeQuotient, AgreesWithIntegerDivisionForEveryPossibleSum) {
+    for (std::uint32_t radius = 1; radius < 30; ++radius) {
+        if (radius % 10 == 0) continue;
+        const std::uint32_t m = (2 * radius + 10) * (2 * radius + 10);
+        const WholeQuotient quotient(m);
+        for (std::uint32_t n = 0; n <= 255 * m; ++n) {
+            const float shifted = quotient.Shifted(float(n));
+            const int q = WholeQuotient::Quotient(shifted);
+            if (q != int(n / m) || quotient.IsWhole(shifted, q) != (n % m == 0))
+                FAIL() << "radius " << radius << " sum " << n << " gives " << q;
+        }
     }
 }
 
