@@ -217,14 +217,16 @@ TEST(PreviewLoader, ReadsFilesThroughTheFileSource) {
         std::ofstream out(path, std::ios::binary);
         out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     }
-    FileByteSource fromFile(path);
-    ASSERT_TRUE(fromFile.IsOpen());
-    EXPECT_EQ(fromFile.Size(), file.size());
-    PreviewPicture a, b;
-    ASSERT_EQ(LoadPreviewBitmap(fromFile, a), LoadError::kNone);
-    ASSERT_EQ(Load(file, b), LoadError::kNone);
-    EXPECT_TRUE(std::equal(a.pixels.get(), a.pixels.get() + kCropBytes, b.pixels.get()));
-    std::remove(path.c_str());
+    {
+        FileByteSource fromFile(path);  // closed at the end of this block, before the removal
+        ASSERT_TRUE(fromFile.IsOpen());
+        EXPECT_EQ(fromFile.Size(), file.size());
+        PreviewPicture a, b;
+        ASSERT_EQ(LoadPreviewBitmap(fromFile, a), LoadError::kNone);
+        ASSERT_EQ(Load(file, b), LoadError::kNone);
+        EXPECT_TRUE(std::equal(a.pixels.get(), a.pixels.get() + kCropBytes, b.pixels.get()));
+    }
+    ASSERT_EQ(std::remove(path.c_str()), 0);
 
     FileByteSource missing(path);
     EXPECT_FALSE(missing.IsOpen());
