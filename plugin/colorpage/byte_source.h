@@ -39,8 +39,10 @@ private:
 // A file opened for reading with the standard library (64-bit offsets on every platform).
 class FileByteSource final : public ByteSource {
 public:
-    explicit FileByteSource(const std::filesystem::path& path)
-        : file_(path, std::ios::binary) {
+    explicit FileByteSource(const std::filesystem::path& path) {
+        // Unbuffered: the loader asks for exactly the runs it needs, a crop's rows far apart.
+        file_.rdbuf()->pubsetbuf(nullptr, 0);
+        file_.open(path, std::ios::binary);
         if (file_.is_open() && file_.seekg(0, std::ios::end)) {
             const std::streamoff end = file_.tellg();
             if (end > 0) size_ = static_cast<std::uint64_t>(end);
