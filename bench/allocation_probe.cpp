@@ -9,8 +9,12 @@ std::atomic<std::size_t> largest{0};
 }
 
 namespace qzr::bench {
-void ResetLargestAllocation() { largest = 0; }
-std::size_t LargestAllocation() { return largest; }
+void ResetLargestAllocation() {
+    largest = 0;
+}
+std::size_t LargestAllocation() {
+    return largest;
+}
 }  // namespace qzr::bench
 
 // Every other form of new and delete (arrays, nothrow, sized) reaches these two by default.
@@ -22,5 +26,9 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}

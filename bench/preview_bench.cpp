@@ -22,7 +22,7 @@ namespace {
 using namespace qzr;
 
 class CountingSource final : public ByteSource {
-public:
+  public:
     explicit CountingSource(ByteSource& inner) : inner_(inner) {}
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
         const std::size_t count = inner_.ReadAt(offset, out);
@@ -32,7 +32,7 @@ public:
     std::uint64_t Size() const override { return inner_.Size(); }
     std::uint64_t bytesRead = 0;
 
-private:
+  private:
     ByteSource& inner_;
 };
 
@@ -78,7 +78,7 @@ void PreviewBenchmark(benchmark::State& state, Render render, std::int16_t radiu
 
 // A 6000 x 4000 picture written once per run, removed at exit.
 class LargePicture {
-public:
+  public:
     static constexpr std::int32_t kWidth = 6000, kHeight = 4000;
 
     LargePicture() : path_(std::filesystem::temp_directory_path() / "qzr_preview_bench.bmp") {
@@ -108,7 +108,7 @@ public:
     ~LargePicture() { std::filesystem::remove(path_); }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -135,8 +135,8 @@ void LoadLargeShipped(benchmark::State& state) {
 
     FileByteSource again(Large().path());
     const auto expected = reference::LoadPreviewBitmap(again);
-    if (!expected || !std::equal(expected->pixels.begin(), expected->pixels.end(),
-                                 picture.pixels.get()))
+    if (!expected ||
+        !std::equal(expected->pixels.begin(), expected->pixels.end(), picture.pixels.get()))
         state.SkipWithError("shipped pixels differ from the reference");
 }
 
@@ -167,10 +167,9 @@ int main(int argc, char** argv) {
                                          PreviewBenchmark(state, reference::RenderPreview, radius);
                                      })
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("BM_Preview/shipped" + suffix).c_str(),
-                                     [radius](benchmark::State& state) {
-                                         PreviewBenchmark(state, RenderPreview, radius);
-                                     })
+        benchmark::RegisterBenchmark(
+            ("BM_Preview/shipped" + suffix).c_str(),
+            [radius](benchmark::State& state) { PreviewBenchmark(state, RenderPreview, radius); })
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("BM_LoadLarge/reference", LoadLargeReference)

@@ -26,14 +26,15 @@ std::vector<std::uint8_t> EncodeBmp24(std::span<const std::uint8_t> bgrRows, std
     out[0] = 'B';
     out[1] = 'M';
     Put(out, 2, static_cast<std::uint32_t>(kHeaders + pixelBytes), 4);  // bfSize
-    Put(out, 10, kHeaders, 4);                                            // bfOffBits
-    Put(out, 14, 40, 4);                                                  // biSize
+    Put(out, 10, kHeaders, 4);                                          // bfOffBits
+    Put(out, 14, 40, 4);                                                // biSize
     Put(out, 18, static_cast<std::uint32_t>(width), 4);
     Put(out, 22, static_cast<std::uint32_t>(height), 4);
     Put(out, 26, 1, 2);   // biPlanes
     Put(out, 28, 24, 2);  // biBitCount; biCompression 0 is BI_RGB
     Put(out, 34, static_cast<std::uint32_t>(pixelBytes), 4);  // biSizeImage
-    out.insert(out.end(), bgrRows.begin(), bgrRows.begin() + static_cast<std::ptrdiff_t>(pixelBytes));
+    out.insert(out.end(), bgrRows.begin(),
+               bgrRows.begin() + static_cast<std::ptrdiff_t>(pixelBytes));
     return out;
 }
 

@@ -67,9 +67,12 @@ bool BoxBlurOf(const BlurSource& picture, std::uint8_t* blur) {
 
 bool BoxBlur(const BlurSource& picture, int radius, std::uint8_t* blur) {
     switch (radius / 10) {
-        case 1: return BoxBlurOf<1>(picture, blur);
-        case 2: return BoxBlurOf<2>(picture, blur);
-        default: return BoxBlurOf<3>(picture, blur);
+        case 1:
+            return BoxBlurOf<1>(picture, blur);
+        case 2:
+            return BoxBlurOf<2>(picture, blur);
+        default:
+            return BoxBlurOf<3>(picture, blur);
     }
 }
 

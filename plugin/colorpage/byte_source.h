@@ -12,7 +12,7 @@
 namespace qzr {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // Copies up to out.size() bytes from offset into out and returns how many it copied: fewer
     // at the end of the data or on a read error, never an exception.
@@ -21,7 +21,7 @@ public:
 };
 
 class MemoryByteSource final : public ByteSource {
-public:
+  public:
     explicit MemoryByteSource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
@@ -32,13 +32,13 @@ public:
     }
     std::uint64_t Size() const override { return bytes_.size(); }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
 };
 
 // A file opened for reading with the standard library (64-bit offsets on every platform).
 class FileByteSource final : public ByteSource {
-public:
+  public:
     explicit FileByteSource(const std::filesystem::path& path) {
         // Unbuffered: the loader asks for exactly the runs it needs, a crop's rows far apart.
         file_.rdbuf()->pubsetbuf(nullptr, 0);
@@ -60,7 +60,7 @@ public:
     }
     std::uint64_t Size() const override { return size_; }
 
-private:
+  private:
     std::ifstream file_;
     std::uint64_t size_ = 0;
 };

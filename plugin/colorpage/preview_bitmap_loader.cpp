@@ -6,7 +6,6 @@
 #include <new>
 #include <utility>
 
-
 namespace qzr {
 
 namespace {
@@ -16,12 +15,16 @@ constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::int32_t kMaxRowCount = 32767;  // the row transform's 16-bit pixel count
 constexpr std::uint32_t kBiRgb = 0;
 
-std::uint16_t U16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
+std::uint16_t U16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
 std::uint32_t U32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
            std::uint32_t{p[3]} << 24;
 }
-std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
+std::int32_t I32(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(U32(p));
+}
 
 struct Header {
     std::uint32_t fileSize;  // bfSize: what the file claims
@@ -36,8 +39,7 @@ LoadError ReadHeader(ByteSource& source, Header& header) {
         return LoadError::kNotBitmap;
     header.fileSize = U32(&file[2]);
     header.pixelOffset = U32(&file[10]);
-    if (header.pixelOffset < kFileHeaderBytes + kInfoHeaderBytes)
-        return LoadError::kHeaderTooShort;
+    if (header.pixelOffset < kFileHeaderBytes + kInfoHeaderBytes) return LoadError::kHeaderTooShort;
 
     std::array<std::uint8_t, kInfoHeaderBytes> info{};
     if (source.ReadAt(kFileHeaderBytes, info) != info.size()) return LoadError::kHeaderTooShort;
@@ -61,30 +63,37 @@ std::unique_ptr<std::uint8_t[]> TryAllocateZeroed(std::uint64_t bytes) {
 
 const char* DescribeLoadError(LoadError error) {
     switch (error) {
-        case LoadError::kNone: return "no error";
-        case LoadError::kNotBitmap: return "not a bitmap image file (no \"BM\" signature)";
+        case LoadError::kNone:
+            return "no error";
+        case LoadError::kNotBitmap:
+            return "not a bitmap image file (no \"BM\" signature)";
         case LoadError::kHeaderTooShort:
             return "the header block is too short for a 40-byte BITMAPINFOHEADER";
-        case LoadError::kInfoHeaderTooSmall: return "biSize is below 40";
-        case LoadError::kNotTwentyFourBits: return "not a 24-bit bitmap";
-        case LoadError::kCompressed: return "compressed bitmaps are not supported";
-        case LoadError::kPlanesNotOne: return "biPlanes is not 1";
+        case LoadError::kInfoHeaderTooSmall:
+            return "biSize is below 40";
+        case LoadError::kNotTwentyFourBits:
+            return "not a 24-bit bitmap";
+        case LoadError::kCompressed:
+            return "compressed bitmaps are not supported";
+        case LoadError::kPlanesNotOne:
+            return "biPlanes is not 1";
         case LoadError::kNotPositiveSize:
             return "width or height is 0 or less (top-down bitmaps are not supported)";
         case LoadError::kTooWide:
             return "wider than 32767 pixels and not large enough to be cropped";
-        case LoadError::kSizeBelowOffset: return "bfSize is smaller than bfOffBits + 2";
+        case LoadError::kSizeBelowOffset:
+            return "bfSize is smaller than bfOffBits + 2";
         case LoadError::kPixelsTruncated:
             return "the file ends before the pixel array its header describes";
-        case LoadError::kOutOfMemory: return "not enough memory for the picture";
+        case LoadError::kOutOfMemory:
+            return "not enough memory for the picture";
     }
     return "unknown error";
 }
 
 LoadError LoadPreviewBitmap(ByteSource& source, PreviewPicture& picture) {
     Header header{};
-    if (const LoadError error = ReadHeader(source, header); error != LoadError::kNone)
-        return error;
+    if (const LoadError error = ReadHeader(source, header); error != LoadError::kNone) return error;
     const bool crop = header.width > kPreviewSide && header.height > kPreviewSide;
     if (!crop && header.width > kMaxRowCount) return LoadError::kTooWide;
 

@@ -12,8 +12,8 @@
 namespace qzr {
 
 inline constexpr std::int32_t kPreviewSide = 192;
-inline constexpr std::size_t kCropRowBytes = 3 * kPreviewSide;               // 576
-inline constexpr std::size_t kCropBytes = kCropRowBytes * kPreviewSide;      // 110592
+inline constexpr std::size_t kCropRowBytes = 3 * kPreviewSide;           // 576
+inline constexpr std::size_t kCropBytes = kCropRowBytes * kPreviewSide;  // 110592
 
 struct PreviewPicture {
     std::int32_t width = 0;
@@ -29,12 +29,12 @@ enum class LoadError {
     kHeaderTooShort,      // the header block cannot hold a 40-byte BITMAPINFOHEADER
     kInfoHeaderTooSmall,  // biSize below 40
     kNotTwentyFourBits,
-    kCompressed,          // biCompression is not BI_RGB
+    kCompressed,  // biCompression is not BI_RGB
     kPlanesNotOne,
-    kNotPositiveSize,     // width or height 0 or less (top-down pictures are not shown)
-    kTooWide,             // an uncropped width above 32767
-    kSizeBelowOffset,     // bfSize smaller than bfOffBits + 2
-    kPixelsTruncated,     // the file ends before the pixel array its header describes
+    kNotPositiveSize,  // width or height 0 or less (top-down pictures are not shown)
+    kTooWide,          // an uncropped width above 32767
+    kSizeBelowOffset,  // bfSize smaller than bfOffBits + 2
+    kPixelsTruncated,  // the file ends before the pixel array its header describes
     kOutOfMemory,
 };
 

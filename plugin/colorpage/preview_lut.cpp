@@ -6,7 +6,9 @@ namespace qzr {
 
 namespace {
 
-std::uint8_t Clamp(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+std::uint8_t Clamp(int value) {
+    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
 
 }  // namespace
 

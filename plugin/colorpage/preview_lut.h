@@ -34,11 +34,11 @@ void TransformPreviewRow(std::uint8_t* row, std::int16_t count, const PreviewLut
 // count are done in pieces): when every saturation entry lies in -256..256, the clamp after the
 // saturation step is folded into tone tables indexed by level + entry, one lookup per channel.
 class RowTransform {
-public:
+  public:
     explicit RowTransform(const PreviewLut& lut);
     void Apply(std::uint8_t* row, std::int64_t count) const;
 
-private:
+  private:
     static constexpr int kFoldedOffset = 256;
     using FoldedTable = std::array<std::uint8_t, 256 + 2 * kFoldedOffset>;
 

@@ -29,9 +29,9 @@ void SharpenRow(const std::uint8_t* lower, const std::uint8_t* middle, const std
     const auto center = static_cast<std::int16_t>(kernel.centerWeight / 4);
     const auto neighbour = static_cast<std::int16_t>(kernel.neighbourWeight / 4);
     for (std::size_t j = 0; j < count; ++j) {
-        const auto around = static_cast<std::int16_t>(
-            lower[j] + lower[j + 3] + lower[j + 6] + middle[j] + middle[j + 6] + upper[j] +
-            upper[j + 3] + upper[j + 6]);
+        const auto around =
+            static_cast<std::int16_t>(lower[j] + lower[j + 3] + lower[j + 6] + middle[j] +
+                                      middle[j + 6] + upper[j] + upper[j + 3] + upper[j + 6]);
         const auto value = static_cast<std::int16_t>(center * middle[j + 3] - neighbour * around);
         const std::int16_t shifted = static_cast<std::int16_t>(value >> 5);
         out[j] = static_cast<std::uint8_t>(std::clamp<std::int16_t>(shifted, 0, 255));

@@ -14,8 +14,8 @@ namespace {
 // Int: a type that holds d x quarters + 4 p (16 bits for the slider's amounts, which lets the
 // vectoriser take eight lanes at a time).
 template <typename Int>
-void LiftRows(const BlurSource& picture, const std::uint8_t* blur, std::uint8_t* bits,
-              int quarters, int threshold) {
+void LiftRows(const BlurSource& picture, const std::uint8_t* blur, std::uint8_t* bits, int quarters,
+              int threshold) {
     const auto q = static_cast<Int>(quarters);
     const auto low = static_cast<Int>(std::clamp(-threshold, -256, 256));
     const auto high = static_cast<Int>(std::clamp(threshold, -256, 256));

@@ -30,7 +30,9 @@ constexpr int kMaxTerms = (2 * kMaxReach + 1) * (2 * kMaxReach + 1);
 
 struct Window {
     explicit Window(int radius)
-        : reach(radius / 10 + 1), tenths(radius % 10), ring(tenths / 10.0),
+        : reach(radius / 10 + 1),
+          tenths(radius % 10),
+          ring(tenths / 10.0),
           exactDivisor(std::uint32_t(2 * radius + 10) * std::uint32_t(2 * radius + 10)) {
         double q = radius / 10.0;
         q = q * 2.0 + 1.0;
@@ -58,8 +60,7 @@ std::uint8_t OrderedLane(const BlurSource& picture, const Window& w, std::int32_
                          std::size_t lane) {
     const std::int64_t x = static_cast<std::int64_t>(lane / 3);
     const std::int64_t width = static_cast<std::int64_t>(picture.lanes / 3);
-    const bool inside =
-        x >= Reach && x + Reach < width && y >= Reach && y + Reach < picture.height;
+    const bool inside = x >= Reach && x + Reach < width && y >= Reach && y + Reach < picture.height;
     const std::uint8_t* center = picture.Row(y) + lane;
     double sum = 0.0;
     for (int dy = -Reach; dy <= Reach; ++dy) {
@@ -82,10 +83,13 @@ std::uint8_t OrderedLane(const BlurSource& picture, const Window& w, std::int32_
 // with `reach` zero pixels on either side (a sample outside the bitmap adds +0.0, which changes
 // no sum); row y lives in slot y % (2 reach + 1), so the rows of one window never share a slot.
 class OrderedRows {
-public:
+  public:
     OrderedRows(const BlurSource& picture, const Window& w)
-        : picture_(picture), w_(w), pad_(3 * std::size_t(w.reach)),
-          paddedLanes_(picture.lanes + 2 * pad_), slots_(2 * w.reach + 1) {}
+        : picture_(picture),
+          w_(w),
+          pad_(3 * std::size_t(w.reach)),
+          paddedLanes_(picture.lanes + 2 * pad_),
+          slots_(2 * w.reach + 1) {}
 
     bool Blur(std::int32_t y, std::uint8_t* out) {
         if (!storage_ && !Allocate()) return false;
@@ -108,7 +112,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool Allocate() {
         storage_ = TryAllocateZeroed<double>(std::size_t(slots_) * 3 * paddedLanes_);
         slotRows_.fill(-1);
@@ -253,9 +257,12 @@ bool WeightedBlurOf(const BlurSource& picture, const Window& w, std::uint8_t* bl
 bool WeightedBlur(const BlurSource& picture, int radius, std::uint8_t* blur) {
     const Window window(radius);
     switch (window.reach) {
-        case 1: return WeightedBlurOf<1>(picture, window, blur);
-        case 2: return WeightedBlurOf<2>(picture, window, blur);
-        default: return WeightedBlurOf<3>(picture, window, blur);
+        case 1:
+            return WeightedBlurOf<1>(picture, window, blur);
+        case 2:
+            return WeightedBlurOf<2>(picture, window, blur);
+        default:
+            return WeightedBlurOf<3>(picture, window, blur);
     }
 }
 

@@ -12,7 +12,8 @@ namespace qzr {
 
 struct WholeQuotient {
     explicit WholeQuotient(std::uint32_t divisor)
-        : inverse(1.0f / float(divisor)), half(0.5f / float(divisor)),
+        : inverse(1.0f / float(divisor)),
+          half(0.5f / float(divisor)),
           limit(1.0f / float(divisor)) {}
 
     // t for a sum n (a whole number below 2^24, so exact as a float).

@@ -61,9 +61,9 @@ void Paint(TestBitmap& bitmap, std::mt19937& random) {
                                 << " contrast " << s.contrast << " saturation " << s.saturation
                                 << " balance " << s.cyanBalance << "/" << s.magentaBalance << "/"
                                 << s.yellowBalance << " sharpness " << s.sharpness << " mask "
-                                << s.unsharpEnabled << " amount " << s.unsharpAmount
-                                << " radius " << s.unsharpRadius << " threshold "
-                                << s.unsharpThreshold << " mode " << s.colorMode;
+                                << s.unsharpEnabled << " amount " << s.unsharpAmount << " radius "
+                                << s.unsharpRadius << " threshold " << s.unsharpThreshold
+                                << " mode " << s.colorMode;
 }
 
 TEST(PreviewDifferential, EveryTableMatchesTheReference) {
@@ -106,7 +106,7 @@ TEST(PreviewDifferential, WholePreviewAtEverySizeUpToForty) {
 // Each radius with many amounts and thresholds, on sizes around the window's reach.
 TEST(PreviewDifferential, UnsharpMaskAtEveryRadius) {
     std::mt19937 random(3);
-    const std::pair<std::int32_t, std::int32_t> sizes[] = {{1, 1}, {2, 7}, {7, 3},  {8, 8},
+    const std::pair<std::int32_t, std::int32_t> sizes[] = {{1, 1},  {2, 7},  {7, 3},   {8, 8},
                                                            {9, 17}, {23, 5}, {40, 40}, {19, 31}};
     for (std::int16_t radius = 1; radius <= 30; ++radius) {
         for (const auto& [w, h] : sizes) {

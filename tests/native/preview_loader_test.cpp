@@ -1,10 +1,9 @@
-#include "preview_bitmap_loader.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 
+#include "preview_bitmap_loader.h"
 #include "preview_test_support.h"
 #include "reference_preview.h"
 
@@ -17,7 +16,7 @@ using testing_support::PatternByte;
 
 // Counts what the loader asks for, to show that a crop reads only the rows it keeps.
 class CountingSource final : public ByteSource {
-public:
+  public:
     explicit CountingSource(std::span<const std::uint8_t> bytes) : inner_(bytes) {}
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
         const std::size_t count = inner_.ReadAt(offset, out);
@@ -27,7 +26,7 @@ public:
     std::uint64_t Size() const override { return inner_.Size(); }
     std::uint64_t bytesRead = 0;
 
-private:
+  private:
     MemoryByteSource inner_;
 };
 
@@ -60,13 +59,11 @@ TEST(PreviewLoader, RefusesEveryBrokenHeader) {
         {"empty file", {}, LoadError::kNotBitmap},
         {"13 bytes", with([](BmpSpec& s) { s.keepBytes = 13; }), LoadError::kNotBitmap},
         {"no BM", notBm, LoadError::kNotBitmap},
-        {"bfOffBits 53", with([](BmpSpec& s) { s.pixelOffset = 53; }),
-         LoadError::kHeaderTooShort},
+        {"bfOffBits 53", with([](BmpSpec& s) { s.pixelOffset = 53; }), LoadError::kHeaderTooShort},
         {"bfOffBits 14", with([](BmpSpec& s) { s.pixelOffset = 14; }), LoadError::kHeaderTooShort},
         {"file ends inside the info header", with([](BmpSpec& s) { s.keepBytes = 40; }),
          LoadError::kHeaderTooShort},
-        {"biSize 39", with([](BmpSpec& s) { s.infoSize = 39; }),
-         LoadError::kInfoHeaderTooSmall},
+        {"biSize 39", with([](BmpSpec& s) { s.infoSize = 39; }), LoadError::kInfoHeaderTooSmall},
         {"biSize 12 (core header)", with([](BmpSpec& s) { s.infoSize = 12; }),
          LoadError::kInfoHeaderTooSmall},
         {"8 bits", with([](BmpSpec& s) { s.bitCount = 8; }), LoadError::kNotTwentyFourBits},
@@ -127,9 +124,9 @@ TEST(PreviewLoader, CropGeometry) {
         bool cropped;
         std::int32_t firstColumn, firstRow;
     } cases[] = {
-        {192, 192, false, 0, 0},   {193, 193, true, 0, 0},     {1000, 800, true, 404, 304},
-        {1000, 150, false, 0, 0},  {150, 1000, false, 0, 0},   {100, 100, false, 0, 0},
-        {194, 195, true, 1, 1},    {193, 192, false, 0, 0},    {33001, 193, true, 16404, 0},
+        {192, 192, false, 0, 0},  {193, 193, true, 0, 0},   {1000, 800, true, 404, 304},
+        {1000, 150, false, 0, 0}, {150, 1000, false, 0, 0}, {100, 100, false, 0, 0},
+        {194, 195, true, 1, 1},   {193, 192, false, 0, 0},  {33001, 193, true, 16404, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
@@ -155,8 +152,8 @@ TEST(PreviewLoader, CropGeometry) {
         MemoryByteSource source(file);
         const auto expected = reference::LoadPreviewBitmap(source);
         ASSERT_TRUE(expected.has_value());
-        EXPECT_TRUE(std::equal(expected->pixels.begin(), expected->pixels.end(),
-                               picture.pixels.get()));
+        EXPECT_TRUE(
+            std::equal(expected->pixels.begin(), expected->pixels.end(), picture.pixels.get()));
     }
 }
 
@@ -166,11 +163,16 @@ TEST(PreviewLoader, PixelReadFollowsTheClaimedFileSize) {
     struct Case {
         std::int32_t width, height;
         std::int64_t claimDelta;  // bfSize minus the real size
-    } cases[] = {{4, 3, 0}, {4, 3, -7}, {5, 3, 0}, {4, 3, 100}, {300, 250, -100000},
-                 {300, 250, 0}, {300, 250, -(3 * 300 * 160)}};
+    } cases[] = {{4, 3, 0},
+                 {4, 3, -7},
+                 {5, 3, 0},
+                 {4, 3, 100},
+                 {300, 250, -100000},
+                 {300, 250, 0},
+                 {300, 250, -(3 * 300 * 160)}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height << " bfSize "
-                                          << c.claimDelta);
+        SCOPED_TRACE(::testing::Message()
+                     << c.width << " x " << c.height << " bfSize " << c.claimDelta);
         BmpSpec spec = Spec(c.width, c.height);
         const std::int64_t real = static_cast<std::int64_t>(MakeBmp(spec).size());
         spec.claimedSize = real + c.claimDelta;
@@ -181,8 +183,8 @@ TEST(PreviewLoader, PixelReadFollowsTheClaimedFileSize) {
         const auto expected = reference::LoadPreviewBitmap(source);
         ASSERT_TRUE(expected.has_value());
         ASSERT_EQ(expected->pixels.size(), picture.stride * std::size_t(picture.height));
-        EXPECT_TRUE(std::equal(expected->pixels.begin(), expected->pixels.end(),
-                               picture.pixels.get()));
+        EXPECT_TRUE(
+            std::equal(expected->pixels.begin(), expected->pixels.end(), picture.pixels.get()));
     }
 
     PreviewPicture picture;

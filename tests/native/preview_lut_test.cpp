@@ -103,8 +103,8 @@ TEST(PreviewLut, SaturationEntriesAreTruncatedAndOddSymmetric) {
         std::int16_t saturation;
         int difference, entry;
     } cases[] = {
-        {10, -255, -170}, {10, -3, -2}, {10, -2, -1}, {10, -1, 0}, {10, 0, 0},
-        {10, 1, 0},       {10, 2, 1},   {10, 3, 2},   {10, 255, 170}, {1, 14, 0},
+        {10, -255, -170}, {10, -3, -2}, {10, -2, -1}, {10, -1, 0},      {10, 0, 0},
+        {10, 1, 0},       {10, 2, 1},   {10, 3, 2},   {10, 255, 170},   {1, 14, 0},
         {1, 15, 1},       {1, 255, 17}, {1, -15, -1}, {-10, 255, -170}, {-1, 15, -1},
     };
     for (const Case& c : cases) {
@@ -122,12 +122,9 @@ TEST(PreviewLut, PixelsGoThroughSaturationThenTables) {
         std::int16_t saturation, brightness;
         Pixel in, out;
     } cases[] = {
-        {10, 0, {200, 100, 50}, {255, 84, 0}},
-        {-10, 0, {255, 0, 0}, {85, 84, 84}},
-        {-10, 0, {200, 100, 50}, {117, 116, 116}},
-        {10, 10, {255, 0, 0}, {255, 50, 50}},
-        {10, -10, {255, 0, 0}, {205, 0, 0}},
-        {0, 3, {1, 2, 3}, {16, 17, 18}},
+        {10, 0, {200, 100, 50}, {255, 84, 0}},     {-10, 0, {255, 0, 0}, {85, 84, 84}},
+        {-10, 0, {200, 100, 50}, {117, 116, 116}}, {10, 10, {255, 0, 0}, {255, 50, 50}},
+        {10, -10, {255, 0, 0}, {205, 0, 0}},       {0, 3, {1, 2, 3}, {16, 17, 18}},
     };
     for (const Case& c : cases) {
         ColorSettings settings{};
@@ -159,12 +156,13 @@ TEST(RowTransform, MatchesTheRowOperation) {
         ColorSettings settings{};
         settings.brightness = static_cast<std::int16_t>(random() % 21 - 10);
         settings.contrast = static_cast<std::int16_t>(random() % 21 - 10);
-        settings.saturation = static_cast<std::int16_t>(round % 4 == 0 ? random() % 201 - 100
-                                                                       : random() % 21 - 10);
+        settings.saturation =
+            static_cast<std::int16_t>(round % 4 == 0 ? random() % 201 - 100 : random() % 21 - 10);
         settings.cyanBalance = static_cast<std::int16_t>(random() % 21 - 10);
         const PreviewLut lut = LutFor(settings);
         std::vector<std::uint8_t> row(3 * 300 + 2);
-        for (auto& b : row) b = static_cast<std::uint8_t>(random() % 3 == 0 ? 255 * (random() % 2) : random());
+        for (auto& b : row)
+            b = static_cast<std::uint8_t>(random() % 3 == 0 ? 255 * (random() % 2) : random());
         auto expected = row;
         TransformPreviewRow(expected.data(), 300, lut);
         RowTransform(lut).Apply(row.data(), 300);

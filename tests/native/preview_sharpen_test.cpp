@@ -39,8 +39,8 @@ TEST(TransformAndSharpen, SpikeInAFlatPicture) {
     };
     const PreviewLut lut = IdentityLut();
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "spike " << int(c.spike) << " sharpness "
-                                          << c.sharpness);
+        SCOPED_TRACE(::testing::Message()
+                     << "spike " << int(c.spike) << " sharpness " << c.sharpness);
         TestBitmap bitmap(5, 5, 100);
         bitmap.SetPixel(2, 2, c.spike);
         TransformAndSharpen(bitmap.data(), 5, 5, lut, c.sharpness);
@@ -81,8 +81,8 @@ TEST(TransformAndSharpen, OnlyTheColourTransformWhenNotSharpening) {
     } cases[] = {{9, 7, -4}, {2, 9, 4}, {9, 2, 0}, {1, 1, 4}, {2, 2, 3}, {3, 3, -4}};
     std::mt19937 random(11);
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height << " sharpness "
-                                          << c.sharpness);
+        SCOPED_TRACE(::testing::Message()
+                     << c.width << " x " << c.height << " sharpness " << c.sharpness);
         TestBitmap bitmap(c.width, c.height);
         bitmap.Randomize(random);
         TestBitmap expected = bitmap;
@@ -112,7 +112,8 @@ TEST(TransformAndSharpen, RowPaddingIsNeverTouched) {
         bitmap.SetPixel(2, 2, 250);
         const std::size_t used = 3 * std::size_t(width);
         for (int y = 0; y < 6; ++y)
-            for (std::size_t i = used; i < bitmap.stride; ++i) bitmap.bytes[y * bitmap.stride + i] = 0xAB;
+            for (std::size_t i = used; i < bitmap.stride; ++i)
+                bitmap.bytes[y * bitmap.stride + i] = 0xAB;
         TransformAndSharpen(bitmap.data(), width, 6, IdentityLut(), 4);
         for (int y = 0; y < 6; ++y)
             for (std::size_t i = used; i < bitmap.stride; ++i)

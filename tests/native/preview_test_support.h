@@ -1,9 +1,9 @@
 // Small pictures for the preview tests: padded bottom-up 24-bit bitmaps and hand-made BMP files.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -16,7 +16,9 @@ struct TestBitmap {
     std::vector<std::uint8_t> bytes;
 
     TestBitmap(std::int32_t w, std::int32_t h, std::uint8_t level = 0)
-        : width(w), height(h), stride((std::size_t(w) * 3 + 3) / 4 * 4),
+        : width(w),
+          height(h),
+          stride((std::size_t(w) * 3 + 3) / 4 * 4),
           bytes(stride * std::size_t(h), level) {}
 
     std::uint8_t* data() { return bytes.data(); }

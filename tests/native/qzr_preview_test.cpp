@@ -1,11 +1,11 @@
 // qzr preview, run in-process as the program runs it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
-#include <cstring>
 #include <sstream>
 
 #include "commands.h"
@@ -20,7 +20,9 @@ namespace {
 using testing_support::BmpSpec;
 using testing_support::MakeBmp;
 
-std::string TempPath(const std::string& name) { return ::testing::TempDir() + "qzr_" + name; }
+std::string TempPath(const std::string& name) {
+    return ::testing::TempDir() + "qzr_" + name;
+}
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -65,8 +67,7 @@ TEST(QzrPreview, RawOutputOfTheSamplePicture) {
         std::uint64_t digest;
     } cases[] = {
         {{}, 4958669886729487456u},
-        {{"colorMode=1", "sharpness=4", "unsharpEnabled=1", "unsharpRadius=23",
-          "unsharpAmount=12"},
+        {{"colorMode=1", "sharpness=4", "unsharpEnabled=1", "unsharpRadius=23", "unsharpAmount=12"},
          6510288714303629193u},
         {{"brightness=-3", "contrast=7", "saturation=10", "cyanBalance=4", "magentaBalance=-6",
           "yellowBalance=2", "sharpness=-4", "unsharpEnabled=1", "unsharpRadius=30",
@@ -153,11 +154,11 @@ std::vector<std::uint8_t> Shortened(std::vector<std::uint8_t> file, std::size_t 
 // A ".COL" file's values reach the preview as the page's controls would hold them.
 TEST(QzrPreview, ColFilesAreTakenAsThePageControlsTakeThem) {
     ColorSettings s = DefaultColorSettings(0);
-    s.brightness = 25;       // slider: 10
-    s.sharpness = -9;        // slider: -4
-    s.unsharpEnabled = 2;    // check box: off
-    s.unsharpRadius = 0;     // slider: 1
-    s.colorMode = 7;         // buttons: left as they were (colour)
+    s.brightness = 25;     // slider: 10
+    s.sharpness = -9;      // slider: -4
+    s.unsharpEnabled = 2;  // check box: off
+    s.unsharpRadius = 0;   // slider: 1
+    s.colorMode = 7;       // buttons: left as they were (colour)
     const std::string col = TempPath("settings.COL");
     WriteAll(col, ColFile(48, 100, s));
     const std::string fromCol = TempPath("from_col.bmp"), fromSets = TempPath("from_sets.bmp");
@@ -226,7 +227,8 @@ TEST(QzrPreview, BadOptionsAreUsageErrors) {
         const char* message;
     } cases[] = {
         {{"--set", "brightness=11", "-o", "x.bmp"}, "brightness must be a whole number in -10..10"},
-        {{"--set", "unsharpRadius=0", "-o", "x.bmp"}, "unsharpRadius must be a whole number in 1..30"},
+        {{"--set", "unsharpRadius=0", "-o", "x.bmp"},
+         "unsharpRadius must be a whole number in 1..30"},
         {{"--set", "sharpness=two", "-o", "x.bmp"}, "sharpness must be a whole number in -4..4"},
         {{"--set", "glow=1", "-o", "x.bmp"}, "unknown field 'glow'"},
         {{"--set", "brightness", "-o", "x.bmp"}, "FIELD=VALUE"},

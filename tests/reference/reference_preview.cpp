@@ -6,7 +6,9 @@ namespace qzr::reference {
 
 namespace {
 
-int Clamp(int value) { return value < 0 ? 0 : value > 255 ? 255 : value; }
+int Clamp(int value) {
+    return value < 0 ? 0 : value > 255 ? 255 : value;
+}
 
 std::int16_t SaturationEntry(const LutBlock& lut, int d) {
     return static_cast<std::int16_t>(lut[1280 + 2 * d] | lut[1280 + 2 * d + 1] << 8);
@@ -18,12 +20,14 @@ void SetSaturationEntry(LutBlock& lut, int d, int value) {
     lut[1280 + 2 * d + 1] = entry >> 8;
 }
 
-std::int32_t Stride(std::int32_t width) { return (3 * width + 3) / 4 * 4; }
+std::int32_t Stride(std::int32_t width) {
+    return (3 * width + 3) / 4 * 4;
+}
 
 struct Kernel {
     int centerWeight, neighbourWeight, shift;
 };
-const Kernel kKernels[9] = {{0, 0, 0},     {224, 12, 7}, {256, 16, 7}, {288, 20, 7}, {320, 24, 7},
+const Kernel kKernels[9] = {{0, 0, 0},    {224, 12, 7}, {256, 16, 7}, {288, 20, 7}, {320, 24, 7},
                             {352, 28, 7}, {384, 32, 7}, {416, 36, 7}, {448, 40, 7}};
 
 }  // namespace

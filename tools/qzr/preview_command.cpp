@@ -56,7 +56,8 @@ struct Options {
 };
 
 int UsageError(std::ostream& err, const std::string& problem) {
-    err << "qzr preview: " << problem << "\n" << "Run 'qzr preview --help' for the options.\n";
+    err << "qzr preview: " << problem << "\n"
+        << "Run 'qzr preview --help' for the options.\n";
     return kExitBadInput;
 }
 

@@ -40,7 +40,8 @@ PreviewPicture FramePreview(const PreviewPicture& picture) {
     framed.pixels = std::make_unique<std::uint8_t[]>(framed.stride * kFramedSide);  // black
     // Rows counted from the top, as the page draws them; bitmaps keep the bottom row first.
     for (std::int32_t top = 0; top < kPreviewSide; ++top) {
-        const std::int32_t sourceTop = std::int32_t(std::int64_t(top) * picture.height / kPreviewSide);
+        const std::int32_t sourceTop =
+            std::int32_t(std::int64_t(top) * picture.height / kPreviewSide);
         const std::uint8_t* source =
             picture.pixels.get() + std::size_t(picture.height - 1 - sourceTop) * picture.stride;
         std::uint8_t* target =

@@ -47,7 +47,9 @@ std::string FieldNames() {
 
 }  // namespace
 
-ColorSettings PageDefaultSettings() { return DefaultColorSettings(0); }
+ColorSettings PageDefaultSettings() {
+    return DefaultColorSettings(0);
+}
 
 bool LoadColSettings(const std::string& path, ColorSettings& shown, std::string& reason) {
     std::ifstream file(path, std::ios::binary);
