@@ -1,6 +1,6 @@
 // The preview's unsharp mask: a weighted box blur of radius unsharpRadius / 10 pixels, then every
 // channel whose difference from its blur lies beyond unsharpThreshold is pushed away from it by
-// the amount factor. Bit-identical to the double-precision definition, summed in its order.
+// the amount factor. Bit-identical to the double-precision sums in their fixed order.
 #pragma once
 
 #include <cstdint>

@@ -1,16 +1,17 @@
-// The blur at fractional radii. The definition sums, per pixel and channel, the samples of a
+// The blur at fractional radii. The preview sums, per pixel and channel, the samples of a
 // (2R + 1)^2 window weighted 1 inside, f = k / 10 on the ring and f x f at its corners, in double
-// precision in a fixed order, and truncates sum / D. Its result is found here in two ways:
+// precision in a fixed order (dy outer, dx inner, each term rounded on its own), and truncates
+// sum / D. The same bytes are found here in two ways:
 //
 // Exactly, in integers. With N = sum of v x a(dy) x a(dx), where a(d) is 10 inside the ring and
 // k on it, the exact weighted sum is N / 100 and the exact blur N / M with M = (2 radius + 10)^2
 // = 100 D. The rounded sum differs from the exact one by far less than 1e-10 (at most 49 roundings
 // of numbers below 2^14, each within 2^-53 of their size), while a quotient N / M that is not a
-// whole number lies at least 1 / M > 2e-4 from one. So the definition's result is N / M in
+// whole number lies at least 1 / M > 2e-4 from one. So the truncated blur is N / M in
 // integer division whenever that leaves a remainder, or N is 0 (every term is +0.0), or f is 0.5
 // (every term and partial sum is then a multiple of 1/4, held exactly).
 //
-// In the definition's own order, for the rest: a whole quotient that the rounded sum may miss
+// In the fixed order, for the rest: a whole quotient that the rounded sum may miss
 // from below (a flat area of level 100 at radius 0.3 blurs to 99). Those lanes are summed as
 // defined, one by one, or a whole row at once when many of its lanes need it.
 #include <algorithm>
@@ -45,14 +46,14 @@ struct Window {
 
     int reach;
     int tenths;
-    double ring;     // f, as the definition computes it
-    double divisor;  // D, likewise
+    double ring;     // f, rounded as a double
+    double divisor;  // D, computed in doubles step by step
     std::uint32_t exactDivisor;
     std::array<double, 256> ringTerm;    // v x f
     std::array<double, 256> cornerTerm;  // v x f x f
 };
 
-// ---- The definition's own order ----
+// ---- The fixed double-precision order ----
 
 // The blur of one lane, each in-bitmap sample added in turn.
 template <int Reach>
@@ -78,7 +79,7 @@ std::uint8_t OrderedLane(const BlurSource& picture, const Window& w, std::int32_
     return static_cast<std::uint8_t>(static_cast<int>(sum / w.divisor));
 }
 
-// Whole rows in the definition's order, many lanes at once: for every (dy, dx) in turn, a term
+// Whole rows in the fixed order, many lanes at once: for every (dy, dx) in turn, a term
 // is added to the sums of all lanes. Source rows are kept as doubles in their three weights,
 // with `reach` zero pixels on either side (a sample outside the bitmap adds +0.0, which changes
 // no sum); row y lives in slot y % (2 reach + 1), so the rows of one window never share a slot.

@@ -12,7 +12,7 @@
 namespace qzr {
 namespace {
 
-using testing_support::BmpSpec;
+using testing_support::BmpLayout;
 using testing_support::MakeBmp;
 using testing_support::PatternByte;
 
@@ -37,21 +37,21 @@ LoadError Load(const std::vector<std::uint8_t>& file, PreviewPicture& picture) {
     return LoadPreviewBitmap(source, picture);
 }
 
-BmpSpec Spec(std::int32_t width, std::int32_t height) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    return spec;
+BmpLayout Layout(std::int32_t width, std::int32_t height) {
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    return layout;
 }
 
 // One file per rule that a picture must pass; each is refused for its own reason.
 TEST(PreviewLoader, RefusesEveryBrokenHeader) {
     auto with = [](auto change) {
-        BmpSpec spec = Spec(8, 6);
-        change(spec);
-        return MakeBmp(spec);
+        BmpLayout layout = Layout(8, 6);
+        change(layout);
+        return MakeBmp(layout);
     };
-    std::vector<std::uint8_t> notBm = MakeBmp(Spec(8, 6));
+    std::vector<std::uint8_t> notBm = MakeBmp(Layout(8, 6));
     notBm[1] = 'A';
     struct Case {
         const char* rule;
@@ -59,50 +59,52 @@ TEST(PreviewLoader, RefusesEveryBrokenHeader) {
         LoadError error;
     } cases[] = {
         {"empty file", {}, LoadError::kNotBitmap},
-        {"13 bytes", with([](BmpSpec& s) { s.keepBytes = 13; }), LoadError::kNotBitmap},
+        {"13 bytes", with([](BmpLayout& s) { s.keepBytes = 13; }), LoadError::kNotBitmap},
         {"no BM", notBm, LoadError::kNotBitmap},
-        {"bfOffBits 53", with([](BmpSpec& s) { s.pixelOffset = 53; }), LoadError::kHeaderTooShort},
-        {"bfOffBits 14", with([](BmpSpec& s) { s.pixelOffset = 14; }), LoadError::kHeaderTooShort},
-        {"file ends inside the info header", with([](BmpSpec& s) { s.keepBytes = 40; }),
+        {"bfOffBits 53", with([](BmpLayout& s) { s.pixelOffset = 53; }),
          LoadError::kHeaderTooShort},
-        {"biSize 39", with([](BmpSpec& s) { s.infoSize = 39; }), LoadError::kInfoHeaderTooSmall},
-        {"biSize 12 (core header)", with([](BmpSpec& s) { s.infoSize = 12; }),
+        {"bfOffBits 14", with([](BmpLayout& s) { s.pixelOffset = 14; }),
+         LoadError::kHeaderTooShort},
+        {"file ends inside the info header", with([](BmpLayout& s) { s.keepBytes = 40; }),
+         LoadError::kHeaderTooShort},
+        {"biSize 39", with([](BmpLayout& s) { s.infoSize = 39; }), LoadError::kInfoHeaderTooSmall},
+        {"biSize 12 (core header)", with([](BmpLayout& s) { s.infoSize = 12; }),
          LoadError::kInfoHeaderTooSmall},
-        {"8 bits", with([](BmpSpec& s) { s.bitCount = 8; }), LoadError::kNotTwentyFourBits},
-        {"32 bits", with([](BmpSpec& s) { s.bitCount = 32; }), LoadError::kNotTwentyFourBits},
-        {"BI_RLE8", with([](BmpSpec& s) { s.compression = 1; }), LoadError::kCompressed},
-        {"BI_BITFIELDS", with([](BmpSpec& s) { s.compression = 3; }), LoadError::kCompressed},
-        {"0 planes", with([](BmpSpec& s) { s.planes = 0; }), LoadError::kPlanesNotOne},
-        {"2 planes", with([](BmpSpec& s) { s.planes = 2; }), LoadError::kPlanesNotOne},
-        {"width 0", with([](BmpSpec& s) { s.width = 0; }), LoadError::kNotPositiveSize},
-        {"height 0", with([](BmpSpec& s) { s.height = 0; }), LoadError::kNotPositiveSize},
-        {"top-down", with([](BmpSpec& s) { s.height = -6; }), LoadError::kNotPositiveSize},
-        {"negative width", with([](BmpSpec& s) { s.width = INT32_MIN; }),
+        {"8 bits", with([](BmpLayout& s) { s.bitCount = 8; }), LoadError::kNotTwentyFourBits},
+        {"32 bits", with([](BmpLayout& s) { s.bitCount = 32; }), LoadError::kNotTwentyFourBits},
+        {"BI_RLE8", with([](BmpLayout& s) { s.compression = 1; }), LoadError::kCompressed},
+        {"BI_BITFIELDS", with([](BmpLayout& s) { s.compression = 3; }), LoadError::kCompressed},
+        {"0 planes", with([](BmpLayout& s) { s.planes = 0; }), LoadError::kPlanesNotOne},
+        {"2 planes", with([](BmpLayout& s) { s.planes = 2; }), LoadError::kPlanesNotOne},
+        {"width 0", with([](BmpLayout& s) { s.width = 0; }), LoadError::kNotPositiveSize},
+        {"height 0", with([](BmpLayout& s) { s.height = 0; }), LoadError::kNotPositiveSize},
+        {"top-down", with([](BmpLayout& s) { s.height = -6; }), LoadError::kNotPositiveSize},
+        {"negative width", with([](BmpLayout& s) { s.width = INT32_MIN; }),
          LoadError::kNotPositiveSize},
-        {"32768 wide, 192 high", with([](BmpSpec& s) {
+        {"32768 wide, 192 high", with([](BmpLayout& s) {
              s.width = 32768;
              s.height = 192;
              s.keepBytes = 200;
          }),
          LoadError::kTooWide},
-        {"bfSize below bfOffBits + 2", with([](BmpSpec& s) { s.claimedSize = 55; }),
+        {"bfSize below bfOffBits + 2", with([](BmpLayout& s) { s.claimedSize = 55; }),
          LoadError::kSizeBelowOffset},
-        {"bfSize 0", with([](BmpSpec& s) { s.claimedSize = 0; }), LoadError::kSizeBelowOffset},
-        {"pixels cut short", with([](BmpSpec& s) { s.keepBytes = 54 + 24 * 6 - 1; }),
+        {"bfSize 0", with([](BmpLayout& s) { s.claimedSize = 0; }), LoadError::kSizeBelowOffset},
+        {"pixels cut short", with([](BmpLayout& s) { s.keepBytes = 54 + 24 * 6 - 1; }),
          LoadError::kPixelsTruncated},
-        {"bfOffBits beyond the file", with([](BmpSpec& s) {
+        {"bfOffBits beyond the file", with([](BmpLayout& s) {
              s.pixelOffset = 100000;
              s.claimedSize = 200000;
              s.keepBytes = 1000;
          }),
          LoadError::kPixelsTruncated},
-        {"huge sizes claimed by a small file", with([](BmpSpec& s) {
+        {"huge sizes claimed by a small file", with([](BmpLayout& s) {
              s.width = INT32_MAX;
              s.height = INT32_MAX;
              s.keepBytes = 600;
          }),
          LoadError::kPixelsTruncated},
-        {"huge height, narrow", with([](BmpSpec& s) {
+        {"huge height, narrow", with([](BmpLayout& s) {
              s.width = 100;
              s.height = INT32_MAX;
              s.keepBytes = 600;
@@ -132,7 +134,7 @@ TEST(PreviewLoader, CropGeometry) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
-        const auto file = MakeBmp(Spec(c.width, c.height));
+        const auto file = MakeBmp(Layout(c.width, c.height));
         PreviewPicture picture;
         ASSERT_EQ(Load(file, picture), LoadError::kNone);
         const std::int32_t width = c.cropped ? 192 : c.width;
@@ -175,10 +177,10 @@ TEST(PreviewLoader, PixelReadFollowsTheClaimedFileSize) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.width << " x " << c.height << " bfSize " << c.claimDelta);
-        BmpSpec spec = Spec(c.width, c.height);
-        const std::int64_t real = static_cast<std::int64_t>(MakeBmp(spec).size());
-        spec.claimedSize = real + c.claimDelta;
-        const auto file = MakeBmp(spec);
+        BmpLayout layout = Layout(c.width, c.height);
+        const std::int64_t real = static_cast<std::int64_t>(MakeBmp(layout).size());
+        layout.claimedSize = real + c.claimDelta;
+        const auto file = MakeBmp(layout);
         PreviewPicture picture;
         ASSERT_EQ(Load(file, picture), LoadError::kNone);
         MemoryByteSource source(file);
@@ -190,7 +192,7 @@ TEST(PreviewLoader, PixelReadFollowsTheClaimedFileSize) {
     }
 
     PreviewPicture picture;
-    ASSERT_EQ(Load(MakeBmp(Spec(4, 3)), picture), LoadError::kNone);
+    ASSERT_EQ(Load(MakeBmp(Layout(4, 3)), picture), LoadError::kNone);
     EXPECT_EQ(picture.pixels[2 * 12 + 9], PatternByte(3, 2, 0));
     EXPECT_EQ(picture.pixels[2 * 12 + 10], 0);
     EXPECT_EQ(picture.pixels[2 * 12 + 11], 0);
@@ -200,7 +202,7 @@ TEST(PreviewLoader, PixelReadFollowsTheClaimedFileSize) {
 // filter, never a crash or a read out of bounds (the sanitizer build runs this too).
 TEST(PreviewLoader, SurvivesRandomlyDamagedFiles) {
     std::mt19937 random(123);
-    const auto original = MakeBmp(Spec(37, 29));
+    const auto original = MakeBmp(Layout(37, 29));
     int accepted = 0;
     for (int round = 0; round < 3000; ++round) {
         auto file = original;
@@ -227,17 +229,17 @@ TEST(PreviewLoader, SurvivesRandomlyDamagedFiles) {
 }
 
 TEST(PreviewLoader, LargerHeadersAreAccepted) {
-    BmpSpec spec = Spec(3, 2);
-    spec.infoSize = 124;  // a version 5 header before the pixels
-    spec.pixelOffset = 14 + 124;
+    BmpLayout layout = Layout(3, 2);
+    layout.infoSize = 124;  // a version 5 header before the pixels
+    layout.pixelOffset = 14 + 124;
     PreviewPicture picture;
-    ASSERT_EQ(Load(MakeBmp(spec), picture), LoadError::kNone);
+    ASSERT_EQ(Load(MakeBmp(layout), picture), LoadError::kNone);
     EXPECT_EQ(picture.pixels[0], PatternByte(0, 0, 0));
     EXPECT_EQ(picture.pixels[12 + 5], PatternByte(1, 1, 2));
 }
 
 TEST(PreviewLoader, ACropReadsOnlyTheRowsItKeeps) {
-    const auto file = MakeBmp(Spec(2000, 1500));
+    const auto file = MakeBmp(Layout(2000, 1500));
     CountingSource source(file);
     PreviewPicture picture;
     ASSERT_EQ(LoadPreviewBitmap(source, picture), LoadError::kNone);
@@ -245,7 +247,7 @@ TEST(PreviewLoader, ACropReadsOnlyTheRowsItKeeps) {
 }
 
 TEST(PreviewLoader, ReadsFilesThroughTheFileSource) {
-    const auto file = MakeBmp(Spec(250, 260));
+    const auto file = MakeBmp(Layout(250, 260));
     const std::string path = ::testing::TempDir() + "preview_loader_test.bmp";
     {
         std::ofstream out(path, std::ios::binary);

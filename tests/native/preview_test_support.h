@@ -36,7 +36,7 @@ inline std::uint8_t PatternByte(std::int64_t x, std::int64_t y, int c) {
     return static_cast<std::uint8_t>(x * 7 + y * 13 + c * 101 + (x >> 8) * 3 + (y >> 8) * 5);
 }
 
-struct BmpSpec {
+struct BmpLayout {
     std::int32_t width = 4;
     std::int32_t height = 4;
     std::uint16_t bitCount = 24;
@@ -60,32 +60,33 @@ inline void PutU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t
 // A whole file: headers, any gap up to pixelOffset, and the pattern in every pixel (padding 0).
 // Sides of 0 or less get no pixel array. With keepBytes only that much of the file is made, so
 // headers may claim far more than exists.
-inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
-    const std::uint64_t stride = (std::uint64_t(spec.width > 0 ? spec.width : 0) * 3 + 3) / 4 * 4;
-    const std::uint64_t rows = spec.height > 0 ? std::uint64_t(spec.height) : 0;
-    const std::uint64_t headerEnd = std::max<std::uint64_t>(spec.pixelOffset, 54);
+inline std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout) {
+    const std::uint64_t stride =
+        (std::uint64_t(layout.width > 0 ? layout.width : 0) * 3 + 3) / 4 * 4;
+    const std::uint64_t rows = layout.height > 0 ? std::uint64_t(layout.height) : 0;
+    const std::uint64_t headerEnd = std::max<std::uint64_t>(layout.pixelOffset, 54);
     const std::uint64_t size =
-        spec.keepBytes >= 0 ? std::uint64_t(spec.keepBytes) : headerEnd + stride * rows;
+        layout.keepBytes >= 0 ? std::uint64_t(layout.keepBytes) : headerEnd + stride * rows;
     std::vector<std::uint8_t> out(std::max<std::uint64_t>(size, 54), 0);
     out[0] = 'B';
     out[1] = 'M';
-    PutU32(out, 10, spec.pixelOffset);
-    PutU32(out, 14, spec.infoSize);
-    PutU32(out, 18, static_cast<std::uint32_t>(spec.width));
-    PutU32(out, 22, static_cast<std::uint32_t>(spec.height));
-    PutU16(out, 26, spec.planes);
-    PutU16(out, 28, spec.bitCount);
-    PutU32(out, 30, spec.compression);
-    for (std::uint64_t y = 0; y < rows && spec.pixelOffset + y * stride < size; ++y)
-        for (std::int32_t x = 0; x < spec.width; ++x) {
-            const std::uint64_t at = spec.pixelOffset + y * stride + 3 * std::uint64_t(x);
+    PutU32(out, 10, layout.pixelOffset);
+    PutU32(out, 14, layout.infoSize);
+    PutU32(out, 18, static_cast<std::uint32_t>(layout.width));
+    PutU32(out, 22, static_cast<std::uint32_t>(layout.height));
+    PutU16(out, 26, layout.planes);
+    PutU16(out, 28, layout.bitCount);
+    PutU32(out, 30, layout.compression);
+    for (std::uint64_t y = 0; y < rows && layout.pixelOffset + y * stride < size; ++y)
+        for (std::int32_t x = 0; x < layout.width; ++x) {
+            const std::uint64_t at = layout.pixelOffset + y * stride + 3 * std::uint64_t(x);
             if (at >= size) break;
             for (int c = 0; c < 3 && at + c < size; ++c)
                 out[at + c] = PatternByte(x, std::int64_t(y), c);
         }
     out.resize(size);
     const std::int64_t claimed =
-        spec.claimedSize >= 0 ? spec.claimedSize : static_cast<std::int64_t>(out.size());
+        layout.claimedSize >= 0 ? layout.claimedSize : static_cast<std::int64_t>(out.size());
     if (out.size() >= 6) PutU32(out, 2, static_cast<std::uint32_t>(claimed));
     return out;
 }

@@ -17,7 +17,7 @@
 namespace qzr::tool {
 namespace {
 
-using testing_support::BmpSpec;
+using testing_support::BmpLayout;
 using testing_support::MakeBmp;
 
 std::string TempPath(const std::string& name) {
@@ -98,11 +98,11 @@ TEST(QzrPreview, RawOutputOfTheSamplePicture) {
 
 // The page shows the picture stretched into 192 x 192 inside a one-pixel black frame.
 TEST(QzrPreview, FramedPreviewStretchesByNearestNeighbour) {
-    BmpSpec spec;
-    spec.width = 100;
-    spec.height = 60;
+    BmpLayout layout;
+    layout.width = 100;
+    layout.height = 60;
     const std::string image = TempPath("small.bmp");
-    WriteAll(image, MakeBmp(spec));
+    WriteAll(image, MakeBmp(layout));
     const std::string raw = TempPath("small_raw.bmp"), framed = TempPath("small_framed.bmp");
     ASSERT_EQ(Preview({"--image", image, "--raw", "--set", "sharpness=-4", "-o", raw}).status, 0);
     ASSERT_EQ(Preview({"--image", image, "--set", "sharpness=-4", "-o", framed}).status, 0);
@@ -187,9 +187,9 @@ TEST(QzrPreview, ColFilesAreTakenAsThePageControlsTakeThem) {
 TEST(QzrPreview, UnusableInputsAreReportedAndNothingIsWritten) {
     const std::string output = TempPath("never.bmp");
     std::filesystem::remove(output);
-    BmpSpec eightBits;
+    BmpLayout eightBits;
     eightBits.bitCount = 8;
-    BmpSpec topDown;
+    BmpLayout topDown;
     topDown.height = -4;
     std::vector<std::uint8_t> notBmp = {'P', 'K', 3, 4};
     struct Case {

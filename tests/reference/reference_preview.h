@@ -1,5 +1,5 @@
-// The preview pipeline written out step by step as its definition reads, with no thought for
-// speed: the yardstick for the shipped code in the tests and the benchmark. Not shipped.
+// The preview pipeline written out step by step, literally, with no thought for speed: the
+// yardstick for the shipped code in the tests and the benchmark. Not shipped.
 #pragma once
 
 #include <array>
@@ -32,9 +32,9 @@ struct Picture {
     std::vector<std::uint8_t> pixels;  // rows padded to 4 bytes, bottom row first
 };
 
-// Reads the file as the loader's definition does: the whole pixel array of a large picture
-// into a temporary block, then the central square out of it. Only the checks of that definition
-// ("BM", 24 bits) plus what keeps this code itself memory-safe; meant for well-formed files.
+// Reads the file the plain way: the whole pixel array of a large picture into a temporary
+// block, then the central square out of it. Only the "BM" and 24-bit checks, plus what keeps
+// this code itself memory-safe; meant for well-formed files.
 std::optional<Picture> LoadPreviewBitmap(ByteSource& source);
 
 }  // namespace qzr::reference
