@@ -214,6 +214,14 @@ TEST(QzrPreview, UnusableInputsAreReportedAndNothingIsWritten) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_FALSE(std::filesystem::exists(output)) << c.reason;
     }
+    const std::string folder = TempPath("folder");
+    std::filesystem::create_directory(folder);
+    const Outcome toFolder = Preview({"-o", folder});
+    EXPECT_EQ(toFolder.status, 2);
+    EXPECT_NE(toFolder.err.find("is a directory"), std::string::npos) << toFolder.err;
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    std::filesystem::remove(folder);
+
     const Outcome missing = Preview({"--image", TempPath("no_such.bmp"), "-o", output});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("cannot open"), std::string::npos);

@@ -139,9 +139,12 @@ int RunPreview(std::span<const std::string> args, std::ostream& out, std::ostrea
     const PreviewPicture written = options.raw ? std::move(picture) : FramePreview(picture);
     const std::vector<std::uint8_t> bytes = EncodePictureFile(written, options.output);
     if (bytes.empty()) return InputError(err, options.output, "the picture is too large to write");
+    std::error_code error;
+    if (std::filesystem::is_directory(options.output, error))
+        return InputError(err, options.output, "is a directory");
     if (!image::WriteFile(options.output, bytes)) {
-        std::error_code ignored;
-        std::filesystem::remove(options.output, ignored);
+        if (std::filesystem::is_regular_file(options.output, error))
+            std::filesystem::remove(options.output, error);  // no half-written file stays
         err << "qzr preview: " << options.output << ": cannot write the file\n";
         return kExitWriteFailed;
     }
