@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "color_config_text.h"
 #include "config_commands.h"
 #include "page_fixture.h"
 #include "page_settings.h"
@@ -80,6 +81,54 @@ TEST(ColorConfigRecord, ReadingRefusesShortFilesAndForeignHeaders) {
         else
             EXPECT_EQ(reading.record.settings.contrast, 0);
     }
+}
+
+TEST(ColorConfigText, ShowsEveryFieldOnItsOwnLine) {
+    ColorSettings settings = DefaultColorSettings(0x0411);
+    settings.magentaBalance = -7;
+    const std::string text = DescribeColorConfig(MakeColorConfigRecord(settings));
+    EXPECT_EQ(text.substr(0, 28), "recordSize 48\nrecordTag 100\n");
+    EXPECT_NE(text.find("\nmagentaBalance -7\n"), std::string::npos);
+    EXPECT_NE(text.find("\nunsharpAmount 5\n"), std::string::npos);
+    EXPECT_NE(text.find("\nprintMode 1\n"), std::string::npos);
+}
+
+TEST(ColorConfigText, SettingsAreCheckedAgainstWhatThePageShows) {
+    struct Case {
+        const char* assignment;
+        bool accepted;
+    } cases[] = {
+        {"brightness=-10", true},
+        {"brightness=10", true},
+        {"brightness=11", false},
+        {"sharpness=-5", false},
+        {"unsharpRadius=0", false},
+        {"unsharpRadius=30", true},
+        {"unsharpEnabled=1", true},
+        {"unsharpEnabled=2", false},
+        {"orderId=1000", true},
+        {"colorMode=1", true},
+        {"printMode=-1", false},
+        {"brightness=+3", false},
+        {"brightness=3x", false},
+        {"brightness=", false},
+        {"brightness", false},
+        {"alignment=0", false},
+        {"=1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.assignment);
+        ColorSettings settings{};
+        std::string error;
+        EXPECT_EQ(ApplyFieldSetting(settings, c.assignment, error), c.accepted);
+        EXPECT_EQ(error.empty(), c.accepted) << error;
+    }
+    ColorSettings settings{};
+    std::string error;
+    ASSERT_TRUE(ApplyFieldSetting(settings, "yellowBalance=-4", error));
+    ASSERT_TRUE(ApplyFieldSetting(settings, "orderId=640", error));
+    EXPECT_EQ(settings.yellowBalance, -4);
+    EXPECT_EQ(settings.orderId, 640);
 }
 
 TEST_F(PageTest, SavingStoresWhatTheControlsShowInAZeroStartedRecord) {
