@@ -2,7 +2,7 @@
 TREES := native win64 win32
 ALL_TREES := $(TREES) native-asan
 
-.PHONY: all deps build build-all test demo clean $(addprefix tree-,$(ALL_TREES))
+.PHONY: all deps build test demo fuzz clean $(addprefix tree-,$(ALL_TREES))
 
 all: build
 
@@ -20,6 +20,13 @@ test: $(addprefix tree-,$(ALL_TREES))
 
 demo: build
 	@scripts/demo
+
+# make fuzz [FUZZ_SECONDS=60]: every libFuzzer harness for that long (clang, ASan + UBSan).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@test -f build/fuzz/build.ninja || cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build dist out

@@ -14,6 +14,12 @@ if(QZR_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(QZR_LIBFUZZER)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Our own code: warnings are errors on every compiler. Called after third-party code is added.
 macro(qzr_strict_warnings)
     add_compile_options(-Wall -Wextra -Werror)

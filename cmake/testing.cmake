@@ -1,13 +1,16 @@
-# qzr_add_test(<name> SOURCES ... [LIBS ...] [ARGS ...])
+# qzr_add_test(<name> [OWN_MAIN] SOURCES ... [LIBS ...] [ARGS ...])
 # One GoogleTest program is one CTest entry; its per-case results go to
 # <build>/test-results/<name>.xml, which scripts/run-tests sums over every tree.
 # In the Windows trees CTest runs the program through Wine (CMAKE_CROSSCOMPILING_EMULATOR).
 set(QZR_TEST_RESULTS "${CMAKE_BINARY_DIR}/test-results")
 
 function(qzr_add_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;ARGS" ${ARGN})
+    cmake_parse_arguments(T "OWN_MAIN" "" "SOURCES;LIBS;ARGS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    if(NOT T_OWN_MAIN)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
     add_test(NAME ${name}
              COMMAND ${name} --gtest_output=xml:${QZR_TEST_RESULTS}/${name}.xml ${T_ARGS})
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
