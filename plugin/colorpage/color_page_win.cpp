@@ -7,8 +7,6 @@
 #include "config_files_win.h"
 #include "page_controls_win.h"
 #include "page_events.h"
-#include "preview_file_win.h"
-#include "preview_paint_win.h"
 
 namespace qzr::plugin {
 
@@ -50,10 +48,9 @@ void Command(HWND dialog, WPARAM wParam) {
     const FileCommand command =
         colorpage::OnCommand(controls, *records, HIWORD(wParam), LOWORD(wParam));
     switch (command) {
-        case FileCommand::SelectPreviewFile: SelectPreviewFile(dialog, *records, controls); break;
         case FileCommand::SaveConfiguration: SaveConfiguration(dialog, controls); break;
         case FileCommand::LoadConfiguration: LoadConfiguration(dialog, controls, *records); break;
-        case FileCommand::None: break;
+        default: break;
     }
 }
 
@@ -61,7 +58,6 @@ void HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: InitDialog(dialog, lParam); return;
         case WM_COMMAND: Command(dialog, wParam); return;
-        case WM_PAINT: PaintPreview(dialog); return;
         default: break;
     }
     if (message != WM_HSCROLL && message != WM_NOTIFY) return;

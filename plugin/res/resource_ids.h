@@ -9,9 +9,21 @@
 #define IDS_SMEAR_CONTROL 6
 #define IDS_ERROR_MESSAGE 7
 
-// The "Color correction" page: dialog template, pictures and controls.
+// Property pages. Control ids are per dialog; the names carry their page.
+#define IDD_VERSION_PAGE 106
 #define IDD_COLOR_PAGE 120
+#define IDB_MAKER_LOGO 124
 
+#define IDC_VERSION_GPD_DATE 111
+#define IDC_VERSION_UI_DATE 112
+#define IDC_VERSION_RENDER_DATE 113
+#define IDC_VERSION_MONITOR_DATE 114
+#define IDC_VERSION_GAMMA_TEXT 115
+#define IDC_VERSION_PROCESSOR_DATE 116
+#define IDC_VERSION_ERROR_LABEL 1030
+#define IDC_VERSION_GAMMA_LABEL 1031
+
+// The "Color correction" page: pictures and controls.
 #define IDB_CYAN_RED_BAR 127
 #define IDB_MAGENTA_GREEN_BAR 128
 #define IDB_YELLOW_BLUE_BAR 129
