@@ -21,10 +21,14 @@ static_assert(colorpage::kBoxUpdate == EN_UPDATE);
 
 SheetNotification SheetNotificationOf(UINT code) {
     switch (code) {
-        case PSN_SETACTIVE: return SheetNotification::SetActive;
-        case PSN_KILLACTIVE: return SheetNotification::KillActive;
-        case PSN_APPLY: return SheetNotification::Apply;
-        default: return SheetNotification::Other;
+        case PSN_SETACTIVE:
+            return SheetNotification::SetActive;
+        case PSN_KILLACTIVE:
+            return SheetNotification::KillActive;
+        case PSN_APPLY:
+            return SheetNotification::Apply;
+        default:
+            return SheetNotification::Other;
     }
 }
 
@@ -48,17 +52,27 @@ void Command(HWND dialog, WPARAM wParam) {
     const FileCommand command =
         colorpage::OnCommand(controls, *records, HIWORD(wParam), LOWORD(wParam));
     switch (command) {
-        case FileCommand::SaveConfiguration: SaveConfiguration(dialog, controls); break;
-        case FileCommand::LoadConfiguration: LoadConfiguration(dialog, controls, *records); break;
-        default: break;
+        case FileCommand::SaveConfiguration:
+            SaveConfiguration(dialog, controls);
+            break;
+        case FileCommand::LoadConfiguration:
+            LoadConfiguration(dialog, controls, *records);
+            break;
+        default:
+            break;
     }
 }
 
 void HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: InitDialog(dialog, lParam); return;
-        case WM_COMMAND: Command(dialog, wParam); return;
-        default: break;
+        case WM_INITDIALOG:
+            InitDialog(dialog, lParam);
+            return;
+        case WM_COMMAND:
+            Command(dialog, wParam);
+            return;
+        default:
+            break;
     }
     if (message != WM_HSCROLL && message != WM_NOTIFY) return;
     const auto records = RecordsOf(FindPageContext(dialog));

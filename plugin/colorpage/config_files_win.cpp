@@ -6,6 +6,7 @@
 #include "config_commands.h"
 #include "page_message_win.h"
 #include "private_devmode.h"
+#include "whole_write_win.h"
 
 namespace qzr::plugin {
 
@@ -46,12 +47,8 @@ void SaveConfiguration(HWND dialog, colorpage::PageControls& controls) {
         return;
     }
     const colorpage::ColorConfigBytes bytes = colorpage::SaveConfigurationBytes(controls);
-    DWORD written = 0;
     // The user must not take a half-written file for a saved one.
-    if (!WriteFile(output.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                   nullptr) ||
-        written != bytes.size())
-        ShowPageMessage(L"Could not write file.");
+    if (!WriteWhole(output.get(), bytes)) ShowPageMessage(L"Could not write file.");
 }
 
 void LoadConfiguration(HWND dialog, colorpage::PageControls& controls,

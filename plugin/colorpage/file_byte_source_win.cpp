@@ -19,7 +19,8 @@ std::size_t FileHandleByteSource::ReadAt(std::uint64_t offset, std::span<std::ui
         OVERLAPPED at{};
         at.Offset = static_cast<DWORD>(position);
         at.OffsetHigh = static_cast<DWORD>(position >> 32);
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(out.size() - total, 1u << 30));
+        const DWORD wanted =
+            static_cast<DWORD>(std::min<std::size_t>(out.size() - total, 1u << 30));
         DWORD read = 0;
         if (!ReadFile(file_.get(), out.data() + total, wanted, &read, &at) || read == 0) break;
         total += read;

@@ -8,7 +8,7 @@
 namespace qzr::plugin {
 
 class FileHandleByteSource final : public ByteSource {
-public:
+  public:
     explicit FileHandleByteSource(const wchar_t* path);
 
     bool IsOpen() const { return static_cast<bool>(file_); }
@@ -16,7 +16,7 @@ public:
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
     std::uint64_t Size() const override { return size_; }
 
-private:
+  private:
     win::UniqueFile file_;
     std::uint64_t size_ = 0;
 };

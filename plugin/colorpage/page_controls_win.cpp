@@ -74,15 +74,16 @@ void DialogPageControls::Invalidate(const colorpage::ClientRect& area) {
     InvalidateRect(dialog_, &rect, FALSE);
 }
 
-std::uint32_t DialogPageControls::UserLocale() { return GetUserDefaultLCID(); }
+std::uint32_t DialogPageControls::UserLocale() {
+    return GetUserDefaultLCID();
+}
 
 PageContext* FindPageContext(HWND dialog) {
     return reinterpret_cast<PageContext*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 std::optional<colorpage::PageRecords> RecordsOf(PageContext* context) {
-    if (context == nullptr || context->uiParams == nullptr ||
-        context->uiParams->pOEMDM == nullptr)
+    if (context == nullptr || context->uiParams == nullptr || context->uiParams->pOEMDM == nullptr)
         return std::nullopt;
     auto* devmode = static_cast<PrivateDevmode*>(context->uiParams->pOEMDM);
     return colorpage::PageRecords{*devmode, context->savedSettings};

@@ -10,7 +10,7 @@
 namespace qzr::plugin {
 
 class DialogPageControls final : public colorpage::PageControls {
-public:
+  public:
     explicit DialogPageControls(HWND dialog) : dialog_(dialog) {}
 
     void SetSliderRange(int id, int minimum, int maximum) override;
@@ -29,7 +29,7 @@ public:
     void Invalidate(const colorpage::ClientRect& area) override;
     std::uint32_t UserLocale() override;
 
-private:
+  private:
     HWND dialog_;
 };
 

@@ -6,6 +6,8 @@
 
 namespace qzr::plugin {
 
-inline void ShowPageMessage(const wchar_t* text) { MessageBoxW(nullptr, text, nullptr, MB_OK); }
+inline void ShowPageMessage(const wchar_t* text) {
+    MessageBoxW(nullptr, text, nullptr, MB_OK);
+}
 
 }  // namespace qzr::plugin

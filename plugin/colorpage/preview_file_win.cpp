@@ -57,12 +57,17 @@ void SelectPreviewFile(HWND dialog, const colorpage::PageRecords& records,
     if (GetOpenFileNameW(&setup) != TRUE) return;
 
     switch (Examine(file)) {
-        case Verdict::CannotOpen: ShowPageMessage(L"Could not open file."); return;
-        case Verdict::NotBitmap: ShowPageMessage(L"This is not a bitmap image file."); return;
+        case Verdict::CannotOpen:
+            ShowPageMessage(L"Could not open file.");
+            return;
+        case Verdict::NotBitmap:
+            ShowPageMessage(L"This is not a bitmap image file.");
+            return;
         case Verdict::NotTwentyFourBits:
             ShowPageMessage(L"Select a 24-bit true color bitmap image file.");
             return;
-        case Verdict::Usable: break;
+        case Verdict::Usable:
+            break;
     }
     char16_t* stored = records.devmode.previewImagePath;
     std::fill(stored, stored + kPathUnits, u'\0');

@@ -25,7 +25,7 @@ constexpr int kPictureLeft = 5;
 constexpr int kPictureTop = 5;
 
 class PaintScope {
-public:
+  public:
     explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
@@ -33,7 +33,7 @@ public:
 
     HDC dc() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
@@ -122,8 +122,8 @@ std::optional<PreviewPicture> LoadSampleBitmap(HDC paintDc) {
     picture.pixels.reset(new (std::nothrow) std::uint8_t[kCropBytes]);
     if (!picture.pixels) return std::nullopt;
     BITMAPINFO info = TwentyFourBitHeader(kPreviewSide, kPreviewSide);
-    if (GetDIBits(paintDc, shared, 0, kPreviewSide, picture.pixels.get(), &info,
-                  DIB_RGB_COLORS) != kPreviewSide)
+    if (GetDIBits(paintDc, shared, 0, kPreviewSide, picture.pixels.get(), &info, DIB_RGB_COLORS) !=
+        kPreviewSide)
         return std::nullopt;
     return picture;
 }

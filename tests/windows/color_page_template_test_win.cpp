@@ -110,10 +110,14 @@ const Expected kControls[] = {
 // Predefined classes may be stored as atoms, pictures' texts as resource numbers.
 std::wstring ClassOf(const DialogItem& item) {
     switch (item.classAtom) {
-        case 0x80: return L"Button";
-        case 0x81: return L"Edit";
-        case 0x82: return L"Static";
-        default: return item.className;
+        case 0x80:
+            return L"Button";
+        case 0x81:
+            return L"Edit";
+        case 0x82:
+            return L"Static";
+        default:
+            return item.className;
     }
 }
 
@@ -159,8 +163,7 @@ TEST_F(ColorPageTemplate, EveryControlIsStoredAsThePageNeedsIt) {
         EXPECT_EQ(item.id, want.id);
         // Class names are compared without case, as the window manager does.
         const std::wstring className = ClassOf(item);
-        EXPECT_EQ(CompareStringOrdinal(className.c_str(), -1, want.className, -1, TRUE),
-                  CSTR_EQUAL)
+        EXPECT_EQ(CompareStringOrdinal(className.c_str(), -1, want.className, -1, TRUE), CSTR_EQUAL)
             << std::string(className.begin(), className.end());
         EXPECT_EQ(TextOf(item), want.text);
         EXPECT_EQ(item.x, want.x);

@@ -1,6 +1,6 @@
 #include "modal_answerer_win.h"
 
-#include <set>
+#include <map>
 
 // After windows.h.
 #include <commctrl.h>
@@ -14,8 +14,17 @@ constexpr int kFileNameCombo = 0x47C;  // cmb13, where newer dialogs keep the na
 constexpr int kFileTypeCombo = 0x470;  // cmb1
 constexpr UINT kTickMs = 30;
 
+constexpr ULONGLONG kRetryMs = 1500;
+
 ModalAnswerer* active = nullptr;
-std::set<HWND> answered;  // windows already sent their answer, until they close
+
+// Windows already answered, until they close. A file dialog that is still there after a while
+// took the answer before it was ready for it and is answered again.
+struct Answer {
+    ULONGLONG when;
+    std::wstring path;
+};
+std::map<HWND, Answer> answered;
 
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
@@ -59,34 +68,39 @@ std::vector<std::wstring> FileTypes(HWND dialog) {
     const LRESULT count = SendDlgItemMessageW(dialog, kFileTypeCombo, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t text[256] = {};
-        SendDlgItemMessageW(dialog, kFileTypeCombo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageW(dialog, kFileTypeCombo, CB_GETLBTEXT, i,
+                            reinterpret_cast<LPARAM>(text));
         types.emplace_back(text);
     }
     return types;
 }
 
-void Press(HWND dialog, int button) {
-    answered.insert(dialog);
+void Press(HWND dialog, int button, const std::wstring& path = {}) {
+    answered[dialog] = {GetTickCount64(), path};
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
 }
 
 }  // namespace
 
-ModalAnswerer::ModalAnswerer() {
+void ModalAnswerer::Start() {
     active = this;
     answered.clear();
     timer_ = SetTimer(nullptr, 0, kTickMs, Tick);
 }
 
-ModalAnswerer::~ModalAnswerer() {
+void ModalAnswerer::Stop() {
     KillTimer(nullptr, timer_);
     active = nullptr;
 }
 
-void ModalAnswerer::ChooseFile(const std::wstring& path) { plan_.push_back({true, path}); }
+void ModalAnswerer::ChooseFile(const std::wstring& path) {
+    plan_.push_back({true, path});
+}
 
-void ModalAnswerer::AnswerMessage() { plan_.push_back({false, {}}); }
+void ModalAnswerer::AnswerMessage() {
+    plan_.push_back({false, {}});
+}
 
 void CALLBACK ModalAnswerer::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (active != nullptr) active->Look();
@@ -102,10 +116,19 @@ void ModalAnswerer::Look() {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&windows));
-    std::erase_if(answered, [](HWND window) { return !IsWindow(window); });
+    std::erase_if(answered, [](const auto& entry) { return !IsWindow(entry.first); });
     for (HWND window : windows) {
-        if (answered.contains(window)) continue;
-        if (FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) != nullptr) continue;  // a sheet
+        if (const auto found = answered.find(window); found != answered.end()) {
+            const Answer again = found->second;
+            if (GetTickCount64() - again.when < kRetryMs || again.path.empty()) continue;
+            if (const HWND fileName = FileNameControl(window)) {
+                SetWindowTextW(fileName, again.path.c_str());
+                Press(window, IDOK, again.path);
+            }
+            continue;
+        }
+        if (FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) != nullptr)
+            continue;  // a sheet
         const HWND fileName = FileNameControl(window);
         const bool isQuestion = GetDlgItem(window, IDYES) != nullptr;
         const bool isBox = GetDlgItem(window, IDOK) != nullptr || isQuestion;
@@ -119,7 +142,7 @@ void ModalAnswerer::Look() {
                 Press(window, IDCANCEL);
             } else {
                 SetWindowTextW(fileName, path.c_str());
-                Press(window, IDOK);
+                Press(window, IDOK, path);
             }
             return;
         }

@@ -12,11 +12,19 @@
 namespace qzr::test {
 
 class ModalAnswerer {
-public:
-    ModalAnswerer();
-    ~ModalAnswerer();
+  public:
+    ModalAnswerer() = default;
     ModalAnswerer(const ModalAnswerer&) = delete;
     ModalAnswerer& operator=(const ModalAnswerer&) = delete;
+
+    // Runs action (which opens the modal windows) while the answers are given; the timer is
+    // stopped again before it returns, so it cannot keep other message loops busy.
+    template <typename Action>
+    void While(Action action) {
+        Start();
+        action();
+        Stop();
+    }
 
     // The next file dialog gets this name and OK; an empty name cancels it.
     void ChooseFile(const std::wstring& path);
@@ -27,19 +35,21 @@ public:
     // ("Name|*.EXT" entries), for a message box its text.
     struct Seen {
         bool isFileDialog;
-        std::wstring text;                 // the caption of a file dialog, the text of a box
-        std::vector<std::wstring> types;   // the file dialog's type list as shown
+        std::wstring text;                // the caption of a file dialog, the text of a box
+        std::vector<std::wstring> types;  // the file dialog's type list as shown
     };
     std::vector<Seen> seen;
 
     // True when every planned answer was given.
     bool Done() const { return plan_.empty(); }
 
-private:
+  private:
     struct Step {
         bool fileDialog;
         std::wstring path;
     };
+    void Start();
+    void Stop();
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void Look();
 
