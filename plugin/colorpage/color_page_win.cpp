@@ -7,6 +7,8 @@
 #include "config_files_win.h"
 #include "page_controls_win.h"
 #include "page_events.h"
+#include "preview_file_win.h"
+#include "preview_paint_win.h"
 
 namespace qzr::plugin {
 
@@ -52,13 +54,16 @@ void Command(HWND dialog, WPARAM wParam) {
     const FileCommand command =
         colorpage::OnCommand(controls, *records, HIWORD(wParam), LOWORD(wParam));
     switch (command) {
+        case FileCommand::SelectPreviewFile:
+            SelectPreviewFile(dialog, *records, controls);
+            break;
         case FileCommand::SaveConfiguration:
             SaveConfiguration(dialog, controls);
             break;
         case FileCommand::LoadConfiguration:
             LoadConfiguration(dialog, controls, *records);
             break;
-        default:
+        case FileCommand::None:
             break;
     }
 }
@@ -70,6 +75,9 @@ void HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
             return;
         case WM_COMMAND:
             Command(dialog, wParam);
+            return;
+        case WM_PAINT:
+            PaintPreview(dialog);
             return;
         default:
             break;

@@ -31,18 +31,20 @@ void ColorPageTest::SetUp() {
     PluginTest::SetUp();
     plugin = CreatePlugin();
     ASSERT_TRUE(plugin);
+    GetCurrentDirectoryW(MAX_PATH, startFolder_);
     wchar_t temporary[MAX_PATH] = {};
     ASSERT_NE(GetTempPathW(MAX_PATH, temporary), 0u);
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string name = std::string(test->test_suite_name()) + "." + test->name();
     folder_ = std::wstring(temporary) + L"qzr-" + std::wstring(name.begin(), name.end());
     RemoveFolder(folder_);
-    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr)) << GetLastError();
 }
 
 void ColorPageTest::TearDown() {
     sheet.reset();
     plugin = {};
+    SetCurrentDirectoryW(startFolder_);
     RemoveFolder(folder_);
     PluginTest::TearDown();
 }

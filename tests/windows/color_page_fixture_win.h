@@ -43,6 +43,8 @@ class ColorPageTest : public PluginTest {
 
   private:
     std::wstring folder_;
+    // The page's file dialogs move the process into the chosen file's folder.
+    wchar_t startFolder_[MAX_PATH] = {};
 };
 
 }  // namespace qzr::test
