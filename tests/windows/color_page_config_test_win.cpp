@@ -8,7 +8,6 @@
 #include "color_config_record.h"
 #include "color_page_fixture_win.h"
 #include "common/win/unique_handle.h"
-#include "modal_answerer_win.h"
 #include "res/resource_ids.h"
 #include "whole_write_win.h"
 
@@ -46,17 +45,7 @@ win::UniqueFile Lock(const std::wstring& path) {
                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-class ColorConfigTest : public ColorPageTest {
-  protected:
-    // Presses the button while answerer plays the user; true when every answer was given.
-    bool ClickAnswered(int id) {
-        answerer.While([&] { SendDlgItemMessageW(Page(), id, BM_CLICK, 0, 0); });
-        Pump();
-        return answerer.Done();
-    }
-
-    ModalAnswerer answerer;
-};
+using ColorConfigTest = ColorPageTest;
 
 TEST_F(ColorConfigTest, SaveWritesWhatTheControlsShow) {
     OpenSheet();

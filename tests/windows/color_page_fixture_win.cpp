@@ -82,6 +82,12 @@ void ColorPageTest::Click(int id) {
     Pump();
 }
 
+bool ColorPageTest::ClickAnswered(int id) {
+    answerer.While([&] { SendDlgItemMessageW(Page(), id, BM_CLICK, 0, 0); });
+    Pump();
+    return answerer.Done();
+}
+
 int ColorPageTest::Position(int id) const {
     return static_cast<int>(SendDlgItemMessageW(Page(), id, TBM_GETPOS, 0, 0));
 }

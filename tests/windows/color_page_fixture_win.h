@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "modal_answerer_win.h"
 #include "page_context_win.h"
 #include "plugin_fixture_win.h"
 #include "plugin_sheet_win.h"
@@ -29,6 +30,9 @@ class ColorPageTest : public PluginTest {
     // TBM_SETPOS, then the WM_HSCROLL the trackbar sends, then the paint that follows.
     void MoveSlider(int id, int position);
     void Click(int id);  // BM_CLICK, then what follows
+    // BM_CLICK on a button that opens modal windows, which answerer answers as planned; true
+    // when every planned answer was given.
+    bool ClickAnswered(int id);
     std::wstring Text(int id) const { return sheet->Text(Page(), id); }
     int Position(int id) const;
     bool Checked(int id) const;
@@ -40,6 +44,7 @@ class ColorPageTest : public PluginTest {
 
     win::ComPtr<printoem::IPrintOemUI> plugin;
     std::unique_ptr<PluginSheet> sheet;
+    ModalAnswerer answerer;
 
   private:
     std::wstring folder_;
