@@ -188,6 +188,21 @@ TEST_F(PreviewTest, UsersPicturesAreShownOneToOne) {
     }
 }
 
+// Each paint has its own memory: a page that goes away takes nothing from another one.
+TEST_F(PreviewTest, TwoSheetsPaintIndependently) {
+    const Bytes file = MakeBitmapFile(1000, 800, 5);
+    const std::wstring path = Folder() + L"\\large.bmp";
+    WriteFileBytes(path, file);
+    auto first = std::make_unique<PluginSheet>();
+    std::string error;
+    ASSERT_TRUE(first->Open(*plugin.get(), library.module(), PluginSheet::Kind::Document, 1, error))
+        << error;
+    OpenWithPicture(path);
+    first.reset();
+    InvalidateRect(Page(), nullptr, FALSE);
+    EXPECT_TRUE(PaintedAs(Capture(), RenderFile(file, Shown())));
+}
+
 TEST_F(PreviewTest, AnUnusableFileGivesTheSampleAndIsForgotten) {
     const std::wstring path = Folder() + L"\\notes.bmp";
     WriteFileBytes(path, Bytes{'n', 'o', 't', 'e', 's'});
