@@ -93,44 +93,6 @@ TEST(ColorConfigText, ShowsEveryFieldOnItsOwnLine) {
     EXPECT_NE(text.find("\nprintMode 1\n"), std::string::npos);
 }
 
-TEST(ColorConfigText, SettingsAreCheckedAgainstWhatThePageShows) {
-    struct Case {
-        const char* assignment;
-        bool accepted;
-    } cases[] = {
-        {"brightness=-10", true},
-        {"brightness=10", true},
-        {"brightness=11", false},
-        {"sharpness=-5", false},
-        {"unsharpRadius=0", false},
-        {"unsharpRadius=30", true},
-        {"unsharpEnabled=1", true},
-        {"unsharpEnabled=2", false},
-        {"orderId=1000", true},
-        {"colorMode=1", true},
-        {"printMode=-1", false},
-        {"brightness=+3", false},
-        {"brightness=3x", false},
-        {"brightness=", false},
-        {"brightness", false},
-        {"alignment=0", false},
-        {"=1", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.assignment);
-        ColorSettings settings{};
-        std::string error;
-        EXPECT_EQ(ApplyFieldSetting(settings, c.assignment, error), c.accepted);
-        EXPECT_EQ(error.empty(), c.accepted) << error;
-    }
-    ColorSettings settings{};
-    std::string error;
-    ASSERT_TRUE(ApplyFieldSetting(settings, "yellowBalance=-4", error));
-    ASSERT_TRUE(ApplyFieldSetting(settings, "orderId=640", error));
-    EXPECT_EQ(settings.yellowBalance, -4);
-    EXPECT_EQ(settings.orderId, 640);
-}
-
 TEST_F(PageTest, SavingStoresWhatTheControlsShowInAZeroStartedRecord) {
     devmode.settings.alignment[0] = 0xEE;
     devmode.settings.alignment[1] = 0xEE;
