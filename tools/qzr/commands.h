@@ -14,5 +14,6 @@ inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitBadInput = 2;
 
 int RunPreview(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunCol(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace qzr::tool

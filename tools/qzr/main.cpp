@@ -14,6 +14,7 @@ constexpr char kUsage[] =
     "\n"
     "commands:\n"
     "  preview   render the colour-correction page's preview of a picture to a BMP or PNG file\n"
+    "  col       show or make a \".COL\" colour configuration file\n"
     "\n"
     "Run 'qzr COMMAND --help' for a command's options.\n";
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         return qzr::tool::kExitOk;
     }
     if (command == "preview") return qzr::tool::RunPreview(rest, std::cout, std::cerr);
+    if (command == "col") return qzr::tool::RunCol(rest, std::cout, std::cerr);
     std::cerr << "qzr: unknown command '" << command << "'\n" << kUsage;
     return qzr::tool::kExitBadInput;
 }

@@ -102,14 +102,7 @@ int RunDocument(const SheetOptions& options) {
     if (!ok) return 1;
     PrintPageResults(host);
 
-    SETRESULT_INFO result{};
-    result.cbSize = sizeof result;
-    result.hSetResult = host.handle();
-    result.Result = *ok ? CPSUI_OK : CPSUI_CANCEL;
-    info.Reason = PROPSHEETUI_REASON_SET_RESULT;
-    plugin->DocumentPropertySheets(&info, reinterpret_cast<LPARAM>(&result));
-    info.Reason = PROPSHEETUI_REASON_DESTROY;
-    plugin->DocumentPropertySheets(&info, 0);
+    EndSheetSession(*plugin.get(), &printoem::IPrintOemUI::DocumentPropertySheets, info, host, *ok);
 
     if (!*ok) {
         std::printf("sheet cancelled: the DEVMODE is left as it was%s\n",

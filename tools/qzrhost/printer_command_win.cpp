@@ -47,14 +47,7 @@ int RunPrinter(const SheetOptions& options) {
     if (!ok) return 1;
     PrintPageResults(host);
 
-    SETRESULT_INFO result{};
-    result.cbSize = sizeof result;
-    result.hSetResult = host.handle();
-    result.Result = *ok ? CPSUI_OK : CPSUI_CANCEL;
-    info.Reason = PROPSHEETUI_REASON_SET_RESULT;
-    plugin->DevicePropertySheets(&info, reinterpret_cast<LPARAM>(&result));
-    info.Reason = PROPSHEETUI_REASON_DESTROY;
-    plugin->DevicePropertySheets(&info, 0);
+    EndSheetSession(*plugin.get(), &printoem::IPrintOemUI::DevicePropertySheets, info, host, *ok);
     std::printf("sheet closed with %s\n", *ok ? "OK" : "Cancel");
     return 0;
 }

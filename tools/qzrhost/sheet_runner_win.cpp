@@ -70,4 +70,16 @@ void PrintPageResults(const ComPropSheetHost& host) {
     }
 }
 
+void EndSheetSession(printoem::IPrintOemUI& plugin, PropertySheetHandler handler,
+                     PROPSHEETUI_INFO& info, ComPropSheetHost& host, bool ok) {
+    SETRESULT_INFO result{};
+    result.cbSize = sizeof result;
+    result.hSetResult = host.handle();
+    result.Result = ok ? CPSUI_OK : CPSUI_CANCEL;
+    info.Reason = PROPSHEETUI_REASON_SET_RESULT;
+    (plugin.*handler)(&info, reinterpret_cast<LPARAM>(&result));
+    info.Reason = PROPSHEETUI_REASON_DESTROY;
+    (plugin.*handler)(&info, 0);
+}
+
 }  // namespace qzr::host

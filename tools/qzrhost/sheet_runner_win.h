@@ -34,4 +34,11 @@ std::optional<bool> ShowSheet(SheetRequest request);
 // What the plug-in's pages told the sheet through CPSFUNC_SET_RESULT, one line per call.
 void PrintPageResults(const ComPropSheetHost& host);
 
+using PropertySheetHandler = HRESULT (STDMETHODCALLTYPE printoem::IPrintOemUI::*)(
+    PPROPSHEETUI_INFO, LPARAM);
+
+// The driver's closing calls once the sheet has ended: SET_RESULT with OK or Cancel, then DESTROY.
+void EndSheetSession(printoem::IPrintOemUI& plugin, PropertySheetHandler handler,
+                     PROPSHEETUI_INFO& info, ComPropSheetHost& host, bool ok);
+
 }  // namespace qzr::host
