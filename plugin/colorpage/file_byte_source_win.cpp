@@ -7,6 +7,9 @@ namespace qzr::plugin {
 FileHandleByteSource::FileHandleByteSource(const wchar_t* path)
     : file_(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                         FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    // A path from a record may name a pipe or a device, whose reads can wait for ever inside
+    // the user's program: only a file on a disk is a picture.
+    if (file_ && GetFileType(file_.get()) != FILE_TYPE_DISK) file_.reset();
     LARGE_INTEGER size{};
     if (file_ && GetFileSizeEx(file_.get(), &size) && size.QuadPart > 0)
         size_ = static_cast<std::uint64_t>(size.QuadPart);

@@ -1,5 +1,6 @@
 // The preview loader's bytes from a Windows file, opened as the preview has always opened its
-// pictures: for reading, shared with other readers, existing files only.
+// pictures: for reading, shared with other readers, existing files only. Anything that opens
+// but is no file on a disk (a pipe, a device) counts as a file that cannot be opened.
 #pragma once
 
 #include "byte_source.h"

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <thread>
 
 #include "color_config_record.h"
 #include "color_page_fixture_win.h"
@@ -124,6 +125,35 @@ TEST_F(HostileFilesTest, APreviewPathGivesThePictureOrTheSampleAndIsForgotten) {
     }
     RemoveDirectoryW(directory.c_str());
     Report("as the preview path", tally);
+}
+
+// A record may name anything that opens, such as a pipe whose writer never writes: reading it
+// would hold the paint, and the user's program with it, for ever. Only a file is a picture.
+TEST_F(HostileFilesTest, APipeAsThePreviewPathIsNoPicture) {
+    OpenSheet();
+    const std::wstring name = L"\\\\.\\pipe\\qzr-hostile-preview";
+    const win::UniqueFile pipe(CreateNamedPipeW(
+        name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr));
+    ASSERT_TRUE(pipe) << GetLastError();
+    // Should the paint wait on the pipe after all, the writer ends the wait after a while, so
+    // the test fails instead of hanging.
+    const win::UniqueHandle<win::KernelHandleTraits> painted(
+        CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::thread writer([&] {
+        if (WaitForSingleObject(painted.get(), 5000) == WAIT_OBJECT_0) return;
+        DWORD written = 0;
+        WriteFile(pipe.get(), "not a bitmap..", 14, &written, nullptr);
+        DisconnectNamedPipe(pipe.get());
+    });
+    const DWORD start = GetTickCount();
+    SetPreviewPath(std::u16string(name.begin(), name.end()));
+    const host::RgbImage image = Capture();
+    const DWORD elapsed = GetTickCount() - start;
+    SetEvent(painted.get());
+    writer.join();
+    EXPECT_LT(elapsed, 2000u) << "the paint waited on the pipe";
+    EXPECT_TRUE(PaintsPreviewOf(image, SamplePicture(), Record().settings));
+    EXPECT_EQ(PreviewPath(), u"");
 }
 
 TEST_F(HostileFilesTest, SelectFileSaysWhatIsWrongAndTheNextPaintJudgesTheRest) {
