@@ -80,24 +80,32 @@ class HostileFilesTest : public ColorPageTest {
         }
     }
 
-    void Report(const char* what, const std::map<std::string, std::array<int, 2>>& tally) {
+    // Outcomes by class of file, printed for the record of what was tried.
+    using Tally = std::map<std::string, std::map<std::string, int>>;
+    static const char* Painted(HostileOutcome outcome) {
+        return outcome == HostileOutcome::Shown ? "shown" : "sample painted, path cleared";
+    }
+    void Report(const char* what, const Tally& tally) {
         std::cout << "  " << what << ":\n";
-        for (const auto& [kind, counts] : tally)
-            std::cout << "    " << kind << ": " << counts[0] << " refused, " << counts[1]
-                      << " shown\n";
+        for (const auto& [kind, outcomes] : tally) {
+            std::cout << "    " << kind << ":";
+            for (const auto& [outcome, count] : outcomes)
+                std::cout << " " << count << " " << outcome << ";";
+            std::cout << "\n";
+        }
     }
 };
 
 TEST_F(HostileFilesTest, APreviewPathGivesThePictureOrTheSampleAndIsForgotten) {
     OpenSheet();
-    std::map<std::string, std::array<int, 2>> tally;
+    Tally tally;
     for (const auto& picture : HostilePictures()) {
         SCOPED_TRACE(picture.name);
         const std::wstring path = Folder() + L"\\" + Wide(picture.name) + L".bmp";
         WriteFileBytes(path, picture.bytes);
         SetPreviewPath(std::u16string(path.begin(), path.end()));
         ExpectPainted(picture.outcome, picture.bytes, path);
-        ++tally[picture.kind][picture.outcome == HostileOutcome::Shown];
+        ++tally[picture.kind][Painted(picture.outcome)];
         DeleteFileW(path.c_str());
     }
 
@@ -121,7 +129,7 @@ TEST_F(HostileFilesTest, APreviewPathGivesThePictureOrTheSampleAndIsForgotten) {
         SCOPED_TRACE(place.kind);
         SetPreviewPath(place.path);
         ExpectPainted(HostileOutcome::Refused, {}, {});
-        ++tally[place.kind][0];
+        ++tally[place.kind][Painted(HostileOutcome::Refused)];
     }
     RemoveDirectoryW(directory.c_str());
     Report("as the preview path", tally);
@@ -158,7 +166,7 @@ TEST_F(HostileFilesTest, APipeAsThePreviewPathIsNoPicture) {
 
 TEST_F(HostileFilesTest, SelectFileSaysWhatIsWrongAndTheNextPaintJudgesTheRest) {
     OpenSheet();
-    std::map<std::string, std::array<int, 2>> tally;
+    Tally tally;
     for (const auto& picture : HostilePictures()) {
         SCOPED_TRACE(picture.name);
         const std::wstring path = Folder() + L"\\" + Wide(picture.name) + L".bmp";
@@ -172,12 +180,12 @@ TEST_F(HostileFilesTest, SelectFileSaysWhatIsWrongAndTheNextPaintJudgesTheRest) 
             ASSERT_EQ(answerer.seen.size(), 2u);
             EXPECT_EQ(answerer.seen[1].text, *message);
             EXPECT_EQ(PreviewPath(), u"");
-            ++tally[picture.kind][0];
+            ++tally[picture.kind]["\"" + std::string(message->begin(), message->end()) + "\""];
         } else {
             // Taken; the paint that follows decides whether the picture can be shown.
             EXPECT_EQ(answerer.seen.size(), 1u);
             ExpectPainted(picture.outcome, picture.bytes, path);
-            ++tally[picture.kind][picture.outcome == HostileOutcome::Shown];
+            ++tally[picture.kind][std::string("taken, then ") + Painted(picture.outcome)];
             SetPreviewPath(u"");
         }
         DeleteFileW(path.c_str());
@@ -193,7 +201,7 @@ TEST_F(HostileFilesTest, SelectFileSaysWhatIsWrongAndTheNextPaintJudgesTheRest) 
     ASSERT_EQ(answerer.seen.size(), 2u);
     EXPECT_EQ(answerer.seen[1].text, L"Could not open file.");
     EXPECT_EQ(PreviewPath(), u"");
-    ++tally["a locked file"][0];
+    ++tally["a locked file"]["\"Could not open file.\""];
     Report("through \"Select file\"", tally);
 }
 
