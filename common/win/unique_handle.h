@@ -2,6 +2,7 @@
 // Closing keeps the thread's last-error code, so cleanup on a failure path cannot hide it.
 #pragma once
 
+#include <memory>
 #include <utility>
 
 #include "win_include.h"
@@ -66,6 +67,13 @@ struct HeapTraits {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { HeapDestroy(h); }
 };
+
+// Blocks that the system allocates for us with LocalAlloc (CommandLineToArgvW, FormatMessage).
+struct LocalFreeDeleter {
+    void operator()(void* block) const { LocalFree(block); }
+};
+template <typename T>
+using LocalMemory = std::unique_ptr<T, LocalFreeDeleter>;
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;

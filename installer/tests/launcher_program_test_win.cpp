@@ -40,7 +40,7 @@ Launcher StartLauncher(const std::wstring& workingDirectory) {
                        workingDirectory.c_str(), &startup, &info)) {
         launcher.process.reset(info.hProcess);
         launcher.id = info.dwProcessId;
-        CloseHandle(info.hThread);
+        UniqueKernelHandle thread(info.hThread);  // not needed: closed at once
     }
     return launcher;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands_win.h"
+#include "common/win/unique_handle.h"
 #include "common/win/win_include.h"
 #include "plugin_loader_win.h"
 
@@ -47,10 +48,9 @@ int Usage(const char* problem) {
 
 std::vector<std::wstring> Arguments() {
     int count = 0;
-    LPWSTR* raw = CommandLineToArgvW(GetCommandLineW(), &count);
+    const qzr::win::LocalMemory<LPWSTR> raw(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::wstring> args;
-    for (int i = 1; raw != nullptr && i < count; ++i) args.emplace_back(raw[i]);
-    LocalFree(raw);
+    for (int i = 1; raw != nullptr && i < count; ++i) args.emplace_back(raw.get()[i]);
     return args;
 }
 
