@@ -33,7 +33,7 @@ constexpr std::int64_t kReferenceBlurBudget = std::int64_t{1} << 16;
 
 enum Flag : std::uint8_t {
     kControlRanges = 1,  // fold every field into what its control can show
-    kNoArea = 2,         // a width of 0 or less
+    kNoArea = 2,         // a side of 0 or less
     kStrip = 4,          // a strip around the row transform's limit
 };
 
