@@ -1,9 +1,8 @@
 #include "config_files_win.h"
 
-#include <commdlg.h>
-
 #include "common/win/unique_handle.h"
 #include "config_commands.h"
+#include "file_dialog_win.h"
 #include "page_message_win.h"
 #include "private_devmode.h"
 #include "whole_write_win.h"
@@ -12,23 +11,10 @@ namespace qzr::plugin {
 
 namespace {
 
-constexpr DWORD kDialogPathUnits = kPathUnits;  // 260, as every path of the plug-in
-
 // Each filter string ends in a NUL and the list in a second one. The two dialogs have always
 // worded their filters differently.
 constexpr wchar_t kSaveFilter[] = L"Color correction data file\0*.COL\0All\0*.*\0";
 constexpr wchar_t kLoadFilter[] = L"Color compensation file.\0*.COL\0ALL\0*.*\0";
-
-OPENFILENAMEW FileDialogSetup(HWND dialog, const wchar_t* filter, wchar_t* file) {
-    OPENFILENAMEW setup{};
-    setup.lStructSize = sizeof setup;
-    setup.hwndOwner = dialog;
-    setup.lpstrFilter = filter;
-    setup.nFilterIndex = 1;
-    setup.lpstrFile = file;
-    setup.nMaxFile = kDialogPathUnits;
-    return setup;
-}
 
 }  // namespace
 

@@ -1,12 +1,11 @@
 #include "preview_file_win.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "file_byte_source_win.h"
+#include "file_dialog_win.h"
 #include "page_message_win.h"
 #include "page_settings.h"
 #include "private_devmode.h"
@@ -15,8 +14,6 @@ namespace qzr::plugin {
 
 namespace {
 
-// As long as the record's path, so a chosen path and its NUL always fit there.
-constexpr DWORD kDialogPathUnits = kPathUnits;
 constexpr wchar_t kFilter[] = L"24-bit true color bitmap image file\0*.BMP\0All\0*.*\0";
 
 constexpr std::size_t kFileHeaderBytes = 14;
@@ -46,13 +43,7 @@ Verdict Examine(const wchar_t* path) {
 void SelectPreviewFile(HWND dialog, const colorpage::PageRecords& records,
                        colorpage::PageControls& controls) {
     wchar_t file[kDialogPathUnits] = {};
-    OPENFILENAMEW setup{};
-    setup.lStructSize = sizeof setup;
-    setup.hwndOwner = dialog;
-    setup.lpstrFilter = kFilter;
-    setup.nFilterIndex = 1;
-    setup.lpstrFile = file;
-    setup.nMaxFile = kDialogPathUnits;
+    OPENFILENAMEW setup = FileDialogSetup(dialog, kFilter, file);
     setup.Flags = OFN_READONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (GetOpenFileNameW(&setup) != TRUE) return;
 
