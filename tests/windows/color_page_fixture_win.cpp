@@ -88,6 +88,15 @@ bool ColorPageTest::ClickAnswered(int id) {
     return answerer.Done();
 }
 
+std::optional<std::wstring> ColorPageTest::MessageAfterChoosing(int id,
+                                                                const std::wstring& path) {
+    answerer.seen.clear();
+    answerer.ChooseFile(path);
+    answerer.AnswerMessage();
+    if (!ClickAnswered(id) || answerer.seen.size() != 2) return std::nullopt;
+    return answerer.seen[1].text;
+}
+
 int ColorPageTest::Position(int id) const {
     return static_cast<int>(SendDlgItemMessageW(Page(), id, TBM_GETPOS, 0, 0));
 }

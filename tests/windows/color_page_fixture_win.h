@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "modal_answerer_win.h"
@@ -33,6 +34,9 @@ class ColorPageTest : public PluginTest {
     // BM_CLICK on a button that opens modal windows, which answerer answers as planned; true
     // when every planned answer was given.
     bool ClickAnswered(int id);
+    // Chooses path in the file dialog that the button opens and answers the one message box that
+    // follows: its text, or nothing when the dialogs did not come as planned.
+    std::optional<std::wstring> MessageAfterChoosing(int id, const std::wstring& path);
     std::wstring Text(int id) const { return sheet->Text(Page(), id); }
     int Position(int id) const;
     bool Checked(int id) const;

@@ -194,12 +194,7 @@ TEST_F(HostileFilesTest, SelectFileSaysWhatIsWrongAndTheNextPaintJudgesTheRest) 
     const std::wstring locked = Folder() + L"\\locked.bmp";
     const win::UniqueFile holder = Lock(locked);
     ASSERT_TRUE(holder);
-    answerer.seen.clear();
-    answerer.ChooseFile(locked);
-    answerer.AnswerMessage();
-    ASSERT_TRUE(ClickAnswered(IDC_SELECT_FILE));
-    ASSERT_EQ(answerer.seen.size(), 2u);
-    EXPECT_EQ(answerer.seen[1].text, L"Could not open file.");
+    EXPECT_EQ(MessageAfterChoosing(IDC_SELECT_FILE, locked), L"Could not open file.");
     EXPECT_EQ(PreviewPath(), u"");
     ++tally["a locked file"]["\"Could not open file.\""];
     Report("through \"Select file\"", tally);
@@ -268,12 +263,8 @@ TEST_F(HostileFilesTest, LoadConfigurationRefusesBrokenFilesAndChangesNothing) {
         SCOPED_TRACE(file.name);
         const std::wstring path = Folder() + L"\\" + Wide(file.name) + L".COL";
         WriteFileBytes(path, file.bytes);
-        answerer.seen.clear();
-        answerer.ChooseFile(path);
-        answerer.AnswerMessage();
-        ASSERT_TRUE(ClickAnswered(IDC_LOAD_CONFIGURATION));
-        ASSERT_EQ(answerer.seen.size(), 2u);
-        EXPECT_EQ(answerer.seen[1].text, L"This is not a color correction data file.");
+        EXPECT_EQ(MessageAfterChoosing(IDC_LOAD_CONFIGURATION, path),
+                  L"This is not a color correction data file.");
         EXPECT_TRUE(state() == before);
         ++refused;
     }
@@ -281,12 +272,7 @@ TEST_F(HostileFilesTest, LoadConfigurationRefusesBrokenFilesAndChangesNothing) {
     WriteFileBytes(locked, record);
     const win::UniqueFile holder = Lock(locked);
     ASSERT_TRUE(holder);
-    answerer.seen.clear();
-    answerer.ChooseFile(locked);
-    answerer.AnswerMessage();
-    ASSERT_TRUE(ClickAnswered(IDC_LOAD_CONFIGURATION));
-    ASSERT_EQ(answerer.seen.size(), 2u);
-    EXPECT_EQ(answerer.seen[1].text, L"Could not open file.");
+    EXPECT_EQ(MessageAfterChoosing(IDC_LOAD_CONFIGURATION, locked), L"Could not open file.");
     EXPECT_TRUE(state() == before);
     ++refused;
 
