@@ -6,20 +6,9 @@ settings beyond the sliders."""
 import pathlib
 import struct
 
+from seed_records import settings
+
 OUT = pathlib.Path(__file__).parent / "corpus" / "col"
-
-FIELDS = "<7h2xi4h3i2h"  # the 44-byte settings block
-NAMES = ("brightness contrast saturation cyanBalance magentaBalance yellowBalance sharpness "
-         "unsharpEnabled unsharpAmount unsharpRadius unsharpThreshold resize naturalColorOff "
-         "orderId orderIdEnabled colorMode printMode").split()
-DEFAULTS = dict.fromkeys(NAMES, 0) | {"unsharpAmount": 5, "unsharpRadius": 10,
-                                      "unsharpThreshold": 5}
-
-
-def settings(**changes):
-    values = DEFAULTS | changes
-    return struct.pack(FIELDS, *(values[name] for name in NAMES))
-
 
 def col(size=48, tag=100, **changes):
     return struct.pack("<HH", size, tag) + settings(**changes)

@@ -5,9 +5,10 @@ their ranges."""
 import pathlib
 import struct
 
+from seed_records import FIELDS
+
 OUT = pathlib.Path(__file__).parent / "corpus" / "devmode"
 
-FIELDS = "<7h2xi4h3i2h"  # the 44-byte settings block
 
 
 def record(size=576, signature=b"ZKTB", version=1, settings=None, path="C:\\pictures\\a.bmp"):

@@ -8,20 +8,9 @@ then the pixel bytes, repeated to fill the picture."""
 import pathlib
 import struct
 
+from seed_records import settings
+
 OUT = pathlib.Path(__file__).parent / "corpus" / "preview"
-
-FIELDS = "<7h2xi4h3i2h"  # the 44-byte settings block
-NAMES = ("brightness contrast saturation cyanBalance magentaBalance yellowBalance sharpness "
-         "unsharpEnabled unsharpAmount unsharpRadius unsharpThreshold resize naturalColorOff "
-         "orderId orderIdEnabled colorMode printMode").split()
-DEFAULTS = dict.fromkeys(NAMES, 0) | {"unsharpAmount": 5, "unsharpRadius": 10,
-                                      "unsharpThreshold": 5}
-
-
-def settings(**changes):
-    values = DEFAULTS | changes
-    return struct.pack(FIELDS, *(values[name] for name in NAMES))
-
 
 def seed(block, width, height, pixels, flags=0):
     return block + struct.pack("<BHH", flags, width - 1, height - 1) + bytes(pixels)
